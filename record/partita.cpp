@@ -1,0 +1,3 @@
+#include "record/partita.h"
+
+int PartitaSalvata = 1;

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds and runs every test: a plain build with warnings as errors, then an
+# address + undefined sanitizer build. Installs what it needs when missing.
+set -euo pipefail
+cd "$(dirname "$0")"
+. tools/packages.sh
+tools/ensure-packages.sh $BUILD_PACKAGES $RUNTIME_PACKAGES $TEST_PACKAGES
+jobs=$(nproc)
+
+build_and_test() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja -DVANTOREL_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+  (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 600)
+}
+
+build_and_test build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build_and_test build/asan -DCMAKE_BUILD_TYPE=Debug -DVANTOREL_SANITIZE=ON
+echo "All tests passed."

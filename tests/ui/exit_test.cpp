@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "config/ini.h"
+#include "platform/fake/fake_backend.h"
+#include "record/partita.h"
+#include "ui/ciclo.h"
+#include "ui/stato.h"
+
+namespace {
+
+struct ExitTest : ::testing::Test {
+  platform::FakeBackend fake;
+  void SetUp() override {
+    platform::install(&fake);
+    DefaultIni();
+    PartitaSalvata = 1;
+    focus = 0;
+    inizializza();
+  }
+  void TearDown() override { platform::install(nullptr); }
+};
+
+TEST_F(ExitTest, StartUpSetsTheTitleAndWindow) {
+  EXPECT_EQ(fake.title, "Vantorel2.65");
+  EXPECT_EQ(fake.screen.window_height(), 44);
+}
+
+TEST_F(ExitTest, AltF4AsksAndNoKeepsRunning) {
+  fake.alt(VK_F4);
+  fake.answer(IDNO);
+  CicloPrincipale();
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text, "Are you sure you want to quit Vantorel?");
+  EXPECT_EQ(fake.dialogs[0].caption, "Attention!");
+  EXPECT_EQ(fake.dialogs[0].style, MB_YESNO);
+}
+
+TEST_F(ExitTest, AltF4YesExitsWithCodeZero) {
+  ParametroIni[inilang].valore = 2;
+  fake.alt(VK_F4);
+  fake.answer(IDYES);
+  try {
+    CicloPrincipale();
+    FAIL() << "the program did not end";
+  } catch (const platform::FakeExit& e) {
+    EXPECT_EQ(e.code, 0);
+  }
+  EXPECT_EQ(fake.dialogs.back().text, "¿Seguro que quieres salir de Vantorel?");
+  EXPECT_EQ(fake.dialogs.back().caption, "¡Atención!");
+}
+
+TEST_F(ExitTest, UnsavedGameAsksToSaveFirstAndCancelStays) {
+  PartitaSalvata = 0;
+  fake.alt(VK_F4);
+  fake.answer(IDCANCEL);
+  CicloPrincipale();
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].style, MB_YESNOCANCEL);
+  EXPECT_EQ(fake.dialogs[0].text, "Do you want to save this game, before closing the app?");
+}
+
+TEST_F(ExitTest, OtherKeysDoNothingYet) {
+  fake.type("e4");
+  fake.press(VK_F4);  // F4 without Alt is not the exit key
+  CicloPrincipale();
+  EXPECT_TRUE(fake.dialogs.empty());
+}
+
+}  // namespace

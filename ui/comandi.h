@@ -1,0 +1,5 @@
+// Commands of the program as a whole.
+#pragma once
+
+void comando_esci();
+[[noreturn]] void ChiudiIlProgramma();
