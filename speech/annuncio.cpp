@@ -30,3 +30,7 @@ int FinestraInfo(const char* titolo, const char* testo) {
   if (!titolo || !testo) return 0;
   return platform::current().message_box(testo, titolo, MB_OK);
 }
+
+// Screen-reader libraries are loaded by the speech work; until then no channel
+// is loaded and Anuncia stays silent.
+void CaricaAssistente(int) {}

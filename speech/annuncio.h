@@ -9,3 +9,5 @@ int Anuncia(const char* testo, int interrompi);
 int FinestraDiDialogo(const char* testo, int tipo);
 // Modal box with an OK button and no icon, for the "read" commands.
 int FinestraInfo(const char* titolo, const char* testo);
+// Loads the channel chosen by the assistance type (0 dialog box, 1 JAWS, 2 NVDA).
+void CaricaAssistente(int tipo);
