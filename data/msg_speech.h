@@ -1,0 +1,45 @@
+// Texts of the announcement channel and of the spoken texts.
+#pragma once
+
+// Dialog buttons as spoken: OK, yes, no, cancel.
+extern const char* const StrPulsanti[3 * 4];
+// "The %s file was not found."
+extern const char* const StrFileNonTrovato[3];
+
+// Words of the spoken texts.
+extern const char* const StrNomeColore[3 * 2];              // white, black
+extern const char* const StrNomePezzo[3 * 6];               // pawn .. king
+extern const char* const StrIlPezzo[3 * 6];                 // the pawn .. the king
+extern const char* const StrSpellingLetteraColonna[3 * 8];  // Alfa .. Hotel
+extern const char* const StrArrocco[3 * 2];                 // kingside, queenside
+extern const char* const StrDa[3];                          // from
+extern const char* const StrSu[3];                          // on (target of a capture)
+extern const char* const StrVerso[3];                       // to (target of a quiet move)
+extern const char* const StrCattura[3];
+extern const char* const StrAlVarco[3];  // en passant
+extern const char* const StrPromuovendoA[3];
+extern const char* const StrScacco[3 * 3];         // check, discovered, double
+extern const char* const StrUnaUnitaTempo[3 * 3];  // one hour, minute, second
+extern const char* const StrUnitaTempo[3 * 3];     // hours, minutes, seconds
+extern const char* const StrMeno[3];
+extern const char* const StrPosizioneInizialeParlata[3];
+extern const char* const StrUltimaParlata[3 * 2];  // "last", "move"
+
+extern const char* const StrEtichettaAllarme[3 * 5];  // first alarm .. fifth alarm
+extern const char* const StrMinutiRimasti[3];
+extern const char* const StrAllarmeDisattivo[3];
+extern const char* const StrTitoloAllarmi[3];
+
+extern const char* const StrTitoloCadenza[3];  // "Time control"
+// a recursive period of, a fixed time of, for the whole game, hourglass,
+// with an initial time of, a period of, plus, to complete the rest of the game
+extern const char* const StrFrasiCadenza[3 * 8];
+extern const char* const StrPer[3];    // for (n moves)
+extern const char* const StrMosse[3];  // moves
+extern const char* const StrCon[3];    // with
+extern const char* const StrDiIncremento[3];
+
+// event, round, Player of the white pieces, Player of the black pieces,
+// family name, first name, fide elo rating
+extern const char* const StrInfoPartitaParlata[3 * 7];
+extern const char* const StrTitoloInfoPartita[3];

@@ -1,0 +1,230 @@
+#include "speech/annuncio.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "config/ini.h"
+#include "platform/fake/fake_backend.h"
+
+namespace {
+
+// What the fake screen-reader libraries were asked to do, in order.
+std::vector<std::string> chiamate;
+std::u16string ultimo_testo_nvda;
+std::string ultimo_testo_jaws;
+
+unsigned long nvda_parla(const char16_t* t) {
+  ultimo_testo_nvda = t;
+  chiamate.push_back("speak");
+  return 0;
+}
+unsigned long nvda_braille(const char16_t* t) {
+  chiamate.push_back(std::u16string(t) == ultimo_testo_nvda ? "braille" : "braille-other");
+  return 0;
+}
+unsigned long nvda_stop() {
+  chiamate.push_back("cancel");
+  return 0;
+}
+int jaws_dici(const char* t, int interrompi) {
+  ultimo_testo_jaws = t;
+  chiamate.push_back("say " + std::to_string(interrompi));
+  return 1;
+}
+
+struct AnnuncioTest : ::testing::Test {
+  platform::FakeBackend fake;
+
+  void SetUp() override {
+    platform::install(&fake);
+    DefaultIni();
+    CaricaFinestraDiDialogo();
+    chiamate.clear();
+    ultimo_testo_nvda.clear();
+    ultimo_testo_jaws.clear();
+    fake.libraries["nvda.dll"] = {
+        {"nvdaController_speakText", reinterpret_cast<void*>(&nvda_parla)},
+        {"nvdaController_brailleMessage", reinterpret_cast<void*>(&nvda_braille)},
+        {"nvdaController_cancelSpeech", reinterpret_cast<void*>(&nvda_stop)},
+    };
+    fake.libraries["jaws.dll"] = {{"JFWSayString", reinterpret_cast<void*>(&jaws_dici)}};
+  }
+  void TearDown() override {
+    CaricaFinestraDiDialogo();
+    FinestraDiDialogo(nullptr, 0);
+    platform::install(nullptr);
+  }
+
+  void scegli(int tipo) {
+    ParametroIni[iniAssistanceType].valore = tipo;
+    CaricaAssistente(tipo);
+    fake.library_calls.clear();
+  }
+};
+
+using Calls = std::vector<std::string>;
+
+TEST_F(AnnuncioTest, DialogBoxTypeSpeaksNothingButStillShowsDialogs) {
+  scegli(0);
+  Anuncia("the clock is running", 1);
+  Anuncia("", 1);
+  EXPECT_TRUE(chiamate.empty());
+  EXPECT_TRUE(fake.library_calls.empty());
+  fake.answer(IDNO);
+  EXPECT_EQ(FinestraDiDialogo("save the game?", MB_YESNO), IDNO);
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text, "Save the game?");
+  EXPECT_EQ(fake.dialogs[0].caption, "Attention!");
+  EXPECT_EQ(fake.dialogs[0].style, MB_YESNO);
+  EXPECT_TRUE(chiamate.empty());  // no channel, so the dialog is not spoken either
+}
+
+TEST_F(AnnuncioTest, NvdaCancelsThenSpeaksThenBraillesTheSameText) {
+  scegli(2);
+  EXPECT_EQ(NvdaDisponibile, 1);
+  Anuncia("e4 played", 1);
+  EXPECT_EQ(chiamate, (Calls{"cancel", "speak", "braille"}));
+  EXPECT_EQ(ultimo_testo_nvda, u"e4 played");
+  chiamate.clear();
+  Anuncia("queued", 0);
+  EXPECT_EQ(chiamate, (Calls{"speak", "braille"}));
+  chiamate.clear();
+  Anuncia("", 1);  // an empty interrupting text only silences the reader
+  EXPECT_EQ(chiamate, (Calls{"cancel"}));
+  chiamate.clear();
+  Anuncia("", 0);
+  EXPECT_TRUE(chiamate.empty());
+}
+
+TEST_F(AnnuncioTest, NvdaReceivesUtf16IncludingCharactersBeyondTheBasicPlane) {
+  scegli(2);
+  Anuncia("Perché € д \xF0\x9F\x98\x80", 0);
+  EXPECT_EQ(ultimo_testo_nvda, u"Perché € д \U0001F600");
+  // Texts longer than the buffer are cut, never written past it.
+  std::string lungo(6000, 'a');
+  Anuncia(lungo.c_str(), 0);
+  EXPECT_EQ(ultimo_testo_nvda.size(), 4095u);
+}
+
+TEST_F(AnnuncioTest, JawsGetsTheSingleByteTextAndTheInterruptFlag) {
+  scegli(1);
+  EXPECT_EQ(JawsDisponibile, 1);
+  Anuncia("Perché 5 €", 1);
+  EXPECT_EQ(chiamate, (Calls{"say 1"}));
+  EXPECT_EQ(ultimo_testo_jaws, "Perch\xE9 5 \x80");
+  Anuncia("Ход e4, fine", 0);
+  EXPECT_EQ(chiamate.back(), "say 0");
+  // The whole sentence still reaches the reader, the unknown letters as '?'.
+  EXPECT_EQ(ultimo_testo_jaws, "??? e4, fine");
+}
+
+TEST_F(AnnuncioTest, SwitchingChannelsUnloadsTheOtherLibraryFirst) {
+  scegli(1);
+  ParametroIni[iniAssistanceType].valore = 2;
+  CaricaAssistente(2);
+  ASSERT_GE(fake.library_calls.size(), 2u);
+  EXPECT_EQ(fake.library_calls[0].what, "unload");
+  EXPECT_EQ(fake.library_calls[0].name, "jaws.dll");
+  EXPECT_EQ(fake.library_calls[1].what, "load");
+  EXPECT_EQ(fake.library_calls[1].name, "nvda.dll");
+  EXPECT_EQ(JawsDisponibile, 0);
+  EXPECT_EQ(jaws_dll, nullptr);
+  EXPECT_EQ(NvdaDisponibile, 1);
+
+  fake.library_calls.clear();
+  CaricaAssistente(1);
+  ASSERT_GE(fake.library_calls.size(), 2u);
+  EXPECT_EQ(fake.library_calls[0].what, "unload");
+  EXPECT_EQ(fake.library_calls[0].name, "nvda.dll");
+  EXPECT_EQ(NvdaDisponibile, 0);
+
+  fake.library_calls.clear();
+  CaricaAssistente(0);
+  ASSERT_EQ(fake.library_calls.size(), 1u);
+  EXPECT_EQ(fake.library_calls[0].what, "unload");
+  EXPECT_EQ(fake.library_calls[0].name, "jaws.dll");
+  EXPECT_EQ(JawsDisponibile, 0);
+}
+
+TEST_F(AnnuncioTest, LoadingTwiceDoesNotLoadAgain) {
+  scegli(2);
+  CaricaAssistente(2);
+  EXPECT_TRUE(fake.library_calls.empty());
+  EXPECT_EQ(NvdaDisponibile, 1);
+}
+
+TEST_F(AnnuncioTest, MissingLibraryOrEntryPointLeavesTheChannelSilent) {
+  fake.libraries.erase("nvda.dll");
+  scegli(2);
+  EXPECT_EQ(NvdaDisponibile, 0);
+  Anuncia("hello", 1);
+  EXPECT_TRUE(chiamate.empty());
+  EXPECT_TRUE(fake.dialogs.empty());  // no message about it
+  EXPECT_EQ(ParametroIni[iniAssistanceType].valore, 2);
+
+  // A library without the braille entry point: the lookups stop there.
+  fake.libraries["nvda.dll"] = {
+      {"nvdaController_speakText", reinterpret_cast<void*>(&nvda_parla)},
+      {"nvdaController_cancelSpeech", reinterpret_cast<void*>(&nvda_stop)},
+  };
+  fake.library_calls.clear();
+  CaricaAssistente(2);
+  ASSERT_EQ(fake.library_calls.size(), 3u);
+  EXPECT_EQ(fake.library_calls[1].name, "nvdaController_speakText");
+  EXPECT_EQ(fake.library_calls[2].name, "nvdaController_brailleMessage");
+  EXPECT_EQ(NvdaDisponibile, 0);
+  Anuncia("hello", 1);
+  EXPECT_TRUE(chiamate.empty());
+
+  fake.libraries["jaws.dll"].clear();
+  scegli(1);
+  EXPECT_EQ(JawsDisponibile, 0);
+  Anuncia("hello", 1);
+  EXPECT_TRUE(chiamate.empty());
+}
+
+TEST_F(AnnuncioTest, DialogsCapitaliseTheFirstLetterAndUseTheLanguageCaption) {
+  FinestraDiDialogo("  hello", MB_ICONINFORMATION);
+  EXPECT_EQ(fake.last_dialog()->text, "  Hello");
+  EXPECT_EQ(fake.last_dialog()->style, MB_ICONINFORMATION);
+  ParametroIni[inilang].valore = 0;
+  FinestraDiDialogo("è già iniziata", MB_OK);
+  EXPECT_EQ(fake.last_dialog()->text, "È già iniziata");
+  EXPECT_EQ(fake.last_dialog()->caption, "Attenzione!");
+  ParametroIni[inilang].valore = 2;
+  FinestraDiDialogo("¿seguro?", MB_YESNO);
+  EXPECT_EQ(fake.last_dialog()->text, "¿seguro?");  // not a letter: left alone
+  EXPECT_EQ(fake.last_dialog()->caption, "¡Atención!");
+  MsgFileNonTrovato("book.vobf");
+  EXPECT_EQ(fake.last_dialog()->text, "No se encontró el archivo book.vobf.");
+}
+
+TEST_F(AnnuncioTest, InfoBoxHasNoIconAndNullOnlyReleases) {
+  EXPECT_EQ(FinestraInfo("alarms", " first alarm"), IDOK);
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].caption, "Alarms");
+  EXPECT_EQ(fake.dialogs[0].text, " First alarm");
+  EXPECT_EQ(fake.dialogs[0].style, MB_OK);
+  EXPECT_EQ(FinestraInfo(nullptr, "x"), 0);
+  EXPECT_EQ(FinestraInfo("x", nullptr), 0);
+  EXPECT_EQ(FinestraDiDialogo(nullptr, MB_OK), 0);
+  EXPECT_EQ(fake.dialogs.size(), 1u);
+}
+
+TEST_F(AnnuncioTest, OpenDialogIsSpokenWithCaptionTextAndButtons) {
+  scegli(2);
+  FinestraDiDialogo("save the game?", MB_YESNOCANCEL);
+  EXPECT_EQ(chiamate, (Calls{"cancel", "speak", "braille"}));
+  EXPECT_EQ(ultimo_testo_nvda, u"Attention! Save the game? Yes, No, Cancel");
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+
+  scegli(1);
+  ParametroIni[inilang].valore = 0;
+  FinestraInfo("allarmi", "primo allarme");
+  EXPECT_EQ(ultimo_testo_jaws, "Allarmi Primo allarme OK");
+  EXPECT_EQ(chiamate.back(), "say 1");
+}
+
+}  // namespace
