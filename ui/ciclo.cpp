@@ -21,9 +21,13 @@ void inizializza() {
 void GestisciTasto(const platform::KeyEvent& k) {
   if (k.virtual_key == VK_F4 && alt(k)) {
     switch (focus) {
-      case 0: comando_esci(); return;
+      case 0:
+        comando_esci();
+        return;
       // The explorers and menus do not exist yet, so focus never leaves 0.
-      default: FinestraDiDialogo("Errore in alt+f4", 64); return;
+      default:
+        FinestraDiDialogo("Errore in alt+f4", 64);
+        return;
     }
   }
   // Every other command is added with the part of the program it belongs to.

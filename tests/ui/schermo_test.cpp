@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "config/ini.h"
+#include "platform/fake/fake_backend.h"
+#include "ui/schermo.h"
+#include "ui/stato.h"
+
+namespace {
+
+struct SchermoTest : ::testing::Test {
+  platform::FakeBackend fake;
+  void SetUp() override {
+    platform::install(&fake);
+    DefaultIni();
+    focus = 0;
+    fuoco = 0;
+    CharatteriInComando = 0;
+  }
+  void TearDown() override { platform::install(nullptr); }
+  void Lingua(int l) { ParametroIni[inilang].valore = l; }
+};
+
+TEST_F(SchermoTest, HeaderHasKnightNameTitlesAndRule) {
+  DisegnaIntestazione();
+  EXPECT_EQ(fake.row(2), "    /\\^__");
+  EXPECT_EQ(fake.row(13), "  /          \\");
+  EXPECT_EQ(fake.row(14), "  " + std::string(76, '-'));
+  // The block capitals sit from column 15 on rows 4-8 and stay within the row.
+  for (int r = 4; r <= 8; ++r) {
+    std::string riga = fake.row(r);
+    ASSERT_GT(riga.size(), 15u) << r;
+    EXPECT_LE(riga.size(), 79u) << r;
+    EXPECT_EQ(riga.substr(15).find_first_not_of("|/\\ "), std::string::npos) << r;
+  }
+  EXPECT_EQ(fake.row(4).substr(15, 8), "||  ||  ");  // the V
+  // "CHESS CLOCK" (11 characters) is centred in columns 15-78: column 41.
+  EXPECT_EQ(fake.row(11).find("CHESS CLOCK"), 41u);
+  EXPECT_EQ(fake.row(11).substr(0, 15), "   |       \\   ");  // the knight is left alone
+}
+
+TEST_F(SchermoTest, HeaderTitleInEachLanguage) {
+  const char* titoli[3] = {"Orologio per gli scacchi", "CHESS CLOCK", "RELOJ DE AJEDREZ"};
+  for (int l = 0; l < 3; ++l) {
+    Lingua(l);
+    fake.clear();
+    DisegnaIntestazione();
+    std::string t = titoli[l];
+    EXPECT_EQ(fake.row(11).find(t), static_cast<size_t>((64 - t.size()) / 2 + 15)) << l;
+    EXPECT_FALSE(fake.row(12).substr(15).empty());
+  }
+}
+
+TEST_F(SchermoTest, PanelLabelsPromptAndRule) {
+  const char* attesi[3][3] = {{"Bianco:", "Nero:", "Mossa o valore =>"},
+                              {"White:", "Black:", "Move or value =>"},
+                              {"Blancas:", "Negras:", "Movimiento o valor =>"}};
+  for (int l = 0; l < 3; ++l) {
+    Lingua(l);
+    fake.clear();
+    StampaPannelloPrincipale();
+    EXPECT_EQ(fake.row(37), std::string(27, ' ') + attesi[l][0]);
+    EXPECT_EQ(fake.row(38), std::string(27, ' ') + attesi[l][1]);
+    EXPECT_EQ(fake.row(40), std::string(27, ' ') + attesi[l][2]);
+    EXPECT_EQ(fake.row(42), "  " + std::string(76, '-'));
+  }
+}
+
+TEST_F(SchermoTest, PromptOverwritesTheWholeRow) {
+  fake.set_cursor(0, 40);
+  fake.write(std::string(80, 'x'));
+  StampaRigaComando();
+  EXPECT_EQ(fake.row(40), std::string(27, ' ') + "Move or value =>");
+}
+
+TEST_F(SchermoTest, CentredLineOverwritesLongerEarlierLine) {
+  fake.set_cursor(0, 18);
+  fake.write(std::string(79, 'z'));
+  std::snprintf(messaggio, sizeof messaggio, "abcd");
+  InMessaggio = 4;
+  StampaMessaggioCentrato(18);
+  EXPECT_EQ(fake.row(18), std::string(38, ' ') + "Abcd");
+  // Longer than the row: no leading blanks.
+  std::string lunga(90, 'q');
+  std::snprintf(messaggio, sizeof messaggio, "%s", lunga.c_str());
+  InMessaggio = 90;
+  StampaMessaggioCentrato(18);
+  EXPECT_EQ(fake.row(18), "Q" + std::string(79, 'q'));
+}
+
+TEST_F(SchermoTest, FocusPlacesTheCursorOnEachPanelRow) {
+  const int righe[9] = {40, 38, 37, 21, 20, 19, 18, 17, 15};
+  CharatteriInComando = 3;
+  for (int f = 0; f <= 8; ++f) {
+    fuoco = f;
+    ImpostaFocus();
+    EXPECT_EQ(fake.cursor_row(), righe[f]) << f;
+    EXPECT_EQ(fake.cursor_column(), f == 0 ? 55 : 0) << f;
+  }
+  fuoco = 9;
+  ImpostaFocus();
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text, "Errore in InpostaFocus!");
+}
+
+TEST_F(SchermoTest, FocusInMenusAndValueEntry) {
+  focus = 2;
+  MenuAttivo = 1;
+  VoceSelezionata = 5;  // menu 1 has 5 items: the title is selected
+  ImpostaFocus();
+  EXPECT_EQ(fake.cursor_row(), 44);
+  VoceSelezionata = 2;
+  ImpostaFocus();
+  EXPECT_EQ(fake.cursor_row(), 48);
+  focus = 3;
+  CharatteriInComando = 2;
+  const int menu[5] = {9, 6, 7, 14, 21}, colonna[5] = {27, 46, 74, 74, 42};
+  for (int i = 0; i < 5; ++i) {
+    MenuAttivo = menu[i];
+    ImpostaFocus();
+    EXPECT_EQ(fake.cursor_column(), colonna[i]) << menu[i];
+    EXPECT_EQ(fake.cursor_row(), 48);
+  }
+  EXPECT_TRUE(fake.dialogs.empty());
+  MenuAttivo = 0;
+  ImpostaFocus();
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text, "Errore in imposta focus attesa input ");
+}
+
+TEST_F(SchermoTest, UpAndDownWalkThePanelRowsWithTheirSounds) {
+  comando_FrecciaGiu();  // already on the command line: says "edit", stays
+  EXPECT_EQ(fuoco, 0);
+  ASSERT_EQ(fake.tones.size(), 1u);
+  EXPECT_EQ(fake.tones[0].hz, 700);
+  EXPECT_EQ(fake.tones[0].ms, 9);
+  fake.tones.clear();
+  for (int i = 0; i < 7; ++i) comando_FrecciaSu();
+  EXPECT_EQ(fuoco, 7);
+  EXPECT_TRUE(fake.tones.empty());
+  comando_FrecciaSu();  // reaches the top row: the silent separator
+  EXPECT_EQ(fuoco, 8);
+  EXPECT_EQ(fake.cursor_row(), 15);
+  ASSERT_EQ(fake.tones.size(), 1u);
+  EXPECT_EQ(fake.tones[0].hz, 50000);
+  comando_FrecciaSu();  // cannot go higher
+  EXPECT_EQ(fuoco, 8);
+  EXPECT_EQ(fake.tones.size(), 2u);
+  fake.tones.clear();
+  for (int i = 0; i < 8; ++i) comando_FrecciaGiu();
+  EXPECT_EQ(fuoco, 0);
+  EXPECT_EQ(fake.cursor_row(), 40);
+  ASSERT_EQ(fake.tones.size(), 1u);  // only on reaching the command line
+  EXPECT_EQ(fake.tones[0].hz, 700);
+}
+
+TEST_F(SchermoTest, HomeAndEnd) {
+  comando_home();
+  EXPECT_EQ(fuoco, 8);
+  EXPECT_EQ(fake.cursor_row(), 15);
+  EXPECT_EQ(fake.tones.back().hz, 50000);
+  comando_end();
+  EXPECT_EQ(fuoco, 0);
+  EXPECT_EQ(fake.cursor_row(), 40);
+  EXPECT_EQ(fake.tones.back().hz, 700);
+}
+
+}  // namespace
