@@ -148,8 +148,6 @@ const char* const StrStatoOrologio[3 * 2] = {
     "orologio fermo",   "orologio in moto", "clock stopped",
     "clock is running", "relój Detenido",   "relój en marcha",
 };
-const char* const StrPartitaAggiudicata[3] = {"partita aggiudicata", "game adjudicated",
-                                              "partida adjudicada"};
 
 const char* const StrComandoTroppoLungo[3] = {"questo campo non può contenere più di",
                                               "this field cannot contain more than",
@@ -232,22 +230,3 @@ const char* const StrPartitaTroppoLunga[3] = {
     "The game has reached the limit of 511 plies: the move was not recorded.",
     "La partida ha alcanzado el límite de 511 jugadas: el movimiento no fue registrado.",
 };
-
-const char* const StrScaccomatto[3] = {"scaccomatto", "checkmate", "jaque Mate"};
-const char* const StrStallo[3] = {"stallo", "stalemate", "rey Ahogado"};
-const char* const StrMaterialeInsufficente[3] = {"materiale insufficente", "insufficent material",
-                                                 "material insuficiente"};
-const char* const StrAggiudica50Mosse[3] = {
-    "Aggiudicare la patta per la regola delle 50 mosse?",
-    "adjudicate draw according with 50 moves rule??",
-    "¿Adjudicar tablas de acuerdo a la regla de las 50 movidas?",
-};
-const char* const StrRegola50Mosse[3] = {"regola delle 50 mosse", "50 moves rule",
-                                         "regla de las 50 movidas"};
-const char* const MsgAggiudicarePer3Ripetizioni[3] = {
-    "Triplice ripetizione: aggiudicare la patta?",
-    "threefold repetition: adjudicate a draw?",
-    "¿Triple repetición: adjudicar tablas?",
-};
-const char* const StrTripliceRipetizione[3] = {"triplice ripetizione", "threefold repetition",
-                                               "triple repetición"};

@@ -33,7 +33,6 @@ extern const char* const StrTotali[3];
 extern const char* const StrMossa[3];
 extern const char* const StrTrattoAl[3 * 2];
 extern const char* const StrStatoOrologio[3 * 2];
-extern const char* const StrPartitaAggiudicata[3];
 
 // Command line.
 extern const char* const StrComandoTroppoLungo[3];
@@ -50,11 +49,3 @@ extern const char* const StrXor[3];
 extern const char* const StrPromozioneNonSpecificata[3];
 extern const char* const StrPartitaTroppoLunga[3];
 
-// End-of-game verdicts and questions.
-extern const char* const StrScaccomatto[3];
-extern const char* const StrStallo[3];
-extern const char* const StrMaterialeInsufficente[3];
-extern const char* const StrAggiudica50Mosse[3];
-extern const char* const StrRegola50Mosse[3];
-extern const char* const MsgAggiudicarePer3Ripetizioni[3];
-extern const char* const StrTripliceRipetizione[3];
