@@ -17,4 +17,3 @@ extern int VoceSelezionata;
 extern const int NumeroVociMenu[22];
 
 constexpr const char* TitoloConsole = "Vantorel2.65";
-constexpr const char* FenIniziale = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1";
