@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "platform/calendar.h"
+#include "platform/posix/screen_reader.h"
 #include "platform/screen_buffer.h"
 
 namespace platform {
@@ -129,15 +130,24 @@ class PosixBackend : public Backend {
     shown_.clear();  // force a full redraw
     return (style & 0x0F) == MB_OK ? IDOK : last_;
   }
-  void set_language(int) override {}
+  void set_language(int lang) override { screen_reader::set_language(lang); }
 
   bool clipboard_set_text(std::string_view) override { return false; }
   std::optional<std::string> clipboard_text() override { return std::nullopt; }
   std::optional<std::vector<std::string>> clipboard_files() override { return std::nullopt; }
 
-  void* load_library(const char* name) override { return dlopen(name, RTLD_NOW | RTLD_LOCAL); }
-  void* library_symbol(void* lib, const char* name) override { return lib ? dlsym(lib, name) : nullptr; }
-  void unload_library(void* lib) override { if (lib) dlclose(lib); }
+  void* load_library(const char* name) override {
+    if (screen_reader::serves(name)) return screen_reader::load(name);
+    return dlopen(name, RTLD_NOW | RTLD_LOCAL);
+  }
+  void* library_symbol(void* lib, const char* name) override {
+    if (screen_reader::owns(lib)) return screen_reader::symbol(lib, name);
+    return lib ? dlsym(lib, name) : nullptr;
+  }
+  void unload_library(void* lib) override {
+    if (screen_reader::owns(lib)) return screen_reader::unload(lib);
+    if (lib) dlclose(lib);
+  }
   bool open_in_viewer(const std::string&) override { return false; }
 
   [[noreturn]] void exit_process(int code) override {

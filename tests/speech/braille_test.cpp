@@ -1,0 +1,221 @@
+// Braille through the real BrlAPI client, a brltty started here with its
+// virtual driver, and a fake display that the driver talks to.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/posix/screen_reader.h"
+#include "speech/annuncio.h"
+#include "tests/speech/ssip_server.h"
+
+extern char** environ;
+
+namespace sr = platform::screen_reader;
+
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(15);
+
+// The display end of the virtual driver's protocol: announces 40 cells and
+// keeps the texts it is asked to show.
+class FakeBrailleDisplay {
+ public:
+  FakeBrailleDisplay() {
+    path_ = "/tmp/vantorel-vr-" + std::to_string(getpid()) + ".sock";
+    unlink(path_.c_str());
+    fd_ = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::strncpy(addr.sun_path, path_.c_str(), sizeof addr.sun_path - 1);
+    if (bind(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 && listen(fd_, 1) == 0)
+      thread_ = std::thread([this] { serve(); });
+  }
+  ~FakeBrailleDisplay() {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+    close(fd_);
+    unlink(path_.c_str());
+  }
+  const std::string& path() const { return path_; }
+
+  // Waits until a shown text contains needle.
+  bool shows(const std::string& needle) {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, kPatience, [&] {
+      for (const auto& v : visual_)
+        if (v.find(needle) != std::string::npos) return true;
+      return false;
+    });
+  }
+
+ private:
+  void serve() {
+    int client = -1;
+    std::string buffer;
+    while (!stop_) {
+      pollfd p{client < 0 ? fd_ : client, POLLIN, 0};
+      if (poll(&p, 1, 50) <= 0) continue;
+      if (client < 0) {
+        client = accept(fd_, nullptr, nullptr);
+        if (client >= 0) send(client, "cells 40\n", 9, MSG_NOSIGNAL);
+        continue;
+      }
+      char chunk[1024];
+      ssize_t n = recv(client, chunk, sizeof chunk, 0);
+      if (n <= 0) {
+        close(client);
+        client = -1;
+        continue;
+      }
+      buffer.append(chunk, static_cast<std::size_t>(n));
+      std::size_t eol;
+      while ((eol = buffer.find('\n')) != std::string::npos) {
+        std::string line = buffer.substr(0, eol);
+        buffer.erase(0, eol + 1);
+        if (line.rfind("Visual ", 0) == 0) {
+          std::lock_guard lock(mutex_);
+          visual_.push_back(line.substr(7));
+          changed_.notify_all();
+        }
+      }
+    }
+    if (client >= 0) close(client);
+  }
+
+  std::string path_;
+  int fd_ = -1;
+  bool stop_ = false;
+  std::thread thread_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::vector<std::string> visual_;
+};
+
+std::string brltty_path() {
+  for (const char* p : {"/usr/sbin/brltty", "/usr/bin/brltty", "/sbin/brltty"})
+    if (access(p, X_OK) == 0) return p;
+  return {};
+}
+
+// A brltty of our own, on a BrlAPI address no other test uses.
+class Brltty {
+ public:
+  Brltty(const std::string& display, int number) : number_(number) {
+    host_ = (getuid() == 0 ? ":" : "127.0.0.1:") + std::to_string(number);
+    std::string device = "client:" + display;
+    std::string api = "auth=none,host=" + host_;
+    std::string exe = brltty_path();
+    std::vector<std::string> args = {exe,  "-n", "-e", "-q", "-b", "vr", "-d", device,
+                                     "-x", "no", "-s", "no", "-A", api,  "-f", "/dev/null"};
+    std::vector<char*> argv;
+    for (auto& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (posix_spawn(&pid_, exe.c_str(), &actions, nullptr, argv.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
+  }
+  ~Brltty() { stop(); }
+  void stop() {
+    if (pid_ <= 0) return;
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+    pid_ = -1;
+  }
+  bool running() const { return pid_ > 0; }
+  const std::string& host() const { return host_; }
+  // Waits until the BrlAPI server accepts connections.
+  bool ready() const {
+    std::string socket_file = "/var/lib/BrlAPI/" + std::to_string(number_);
+    auto end = std::chrono::steady_clock::now() + kPatience;
+    while (std::chrono::steady_clock::now() < end) {
+      if (getuid() != 0) return true;  // TCP: the client retries by itself
+      struct stat st;
+      if (stat(socket_file.c_str(), &st) == 0) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+  }
+
+ private:
+  int number_;
+  std::string host_;
+  pid_t pid_ = -1;
+};
+
+struct BrailleTest : ::testing::Test {
+  FakeSsipServer speech;
+  void* module = nullptr;
+  void SetUp() override {
+    if (brltty_path().empty()) GTEST_SKIP() << "brltty is not installed";
+    sr::options() = {};
+    setenv("SPEECHD_ADDRESS", speech.address().c_str(), 1);
+    setenv("CONTROLVT", "1", 1);  // no console here to take the tty number from
+  }
+  void TearDown() override {
+    if (module) sr::unload(module);
+    unsetenv("SPEECHD_ADDRESS");
+    unsetenv("BRLAPI_HOST");
+    unsetenv("CONTROLVT");
+  }
+  bool spoken(const std::string& text) {
+    sr::drain();
+    for (const auto& l : speech.log())
+      if (l == "SPEAK " + text) return true;
+    return false;
+  }
+};
+
+TEST_F(BrailleTest, TextReachesTheDisplayAndLosingItLeavesSpeechWorking) {
+  FakeBrailleDisplay display;
+  Brltty brltty(display.path(), 40 + getpid() % 900);
+  ASSERT_TRUE(brltty.running());
+  ASSERT_TRUE(brltty.ready());
+  setenv("BRLAPI_HOST", brltty.host().c_str(), 1);
+
+  module = sr::load("nvda.dll");
+  ASSERT_NE(module, nullptr);
+  ASSERT_TRUE(sr::braille_connected());
+  auto speak = reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_speakText"));
+  auto braille = reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_brailleMessage"));
+  speak(u"Perché e4");
+  braille(u"Perché e4");
+  EXPECT_TRUE(display.shows("Perché e4"));
+  EXPECT_TRUE(spoken("Perché e4"));
+
+  // The braille server goes away: braille is lost, speech is not.
+  brltty.stop();
+  braille(u"gone");
+  speak(u"still speaking");
+  braille(u"gone again");
+  EXPECT_TRUE(spoken("still speaking"));
+}
+
+TEST_F(BrailleTest, NoBrailleServerMeansSpeechOnly) {
+  setenv("BRLAPI_HOST", ":999", 1);
+  module = sr::load("nvda.dll");
+  ASSERT_NE(module, nullptr);
+  EXPECT_FALSE(sr::braille_connected());
+  reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_brailleMessage"))(u"x");
+  reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_speakText"))(u"hello");
+  EXPECT_TRUE(spoken("hello"));
+}
+
+}  // namespace
