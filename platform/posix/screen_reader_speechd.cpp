@@ -8,6 +8,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdlib>
 #include <deque>
 #include <future>
 #include <mutex>
@@ -28,7 +29,7 @@ constexpr int kBrlapiCursorOff = 0;
 
 struct SpeechdApi {
   void* lib = nullptr;
-  void* (*open)(const char*, const char*, const char*, int) = nullptr;
+  void* (*open)(const char*, const char*, const char*, int, const void*, int, char**) = nullptr;
   int (*say)(void*, int, const char*) = nullptr;
   int (*cancel)(void*) = nullptr;
   void (*close)(void*) = nullptr;
@@ -115,7 +116,11 @@ void run_worker(std::promise<bool>* ready) {
   sigaddset(&pipe, SIGPIPE);
   pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
   // Opened once here: without a daemon this takes over a second.
-  connection = spd.open("vantorel", "main", nullptr, kSpdModeSingle);
+  // The daemon is started when it is not running; its address comes from the
+  // environment. The error text is ours to free.
+  char* error = nullptr;
+  connection = spd.open("vantorel", "main", nullptr, kSpdModeSingle, nullptr, 1, &error);
+  std::free(error);
   if (!connection) {
     ready->set_value(false);
     return;
@@ -233,7 +238,7 @@ unsigned long cancel_speech() {
 bool speechd_load(EntryPoints& entries) {
   spd.lib = dlopen(options().speechd_library.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
   if (!spd.lib) return false;
-  bool found = resolve(spd.lib, "spd_open", spd.open) && resolve(spd.lib, "spd_say", spd.say) &&
+  bool found = resolve(spd.lib, "spd_open2", spd.open) && resolve(spd.lib, "spd_say", spd.say) &&
                resolve(spd.lib, "spd_cancel", spd.cancel) &&
                resolve(spd.lib, "spd_close", spd.close) &&
                resolve(spd.lib, "spd_set_language", spd.set_language);
