@@ -1,9 +1,9 @@
 #include "data/msg_speech.h"
 
 const char* const StrPulsanti[3 * 4] = {
-    "OK", "Sì",  "No", "Annulla",   //
-    "OK", "Yes", "No", "Cancel",    //
-    "Aceptar", "Sí", "No", "Cancelar",
+    "OK",      "Sì",  "No", "Annulla",  //
+    "OK",      "Yes", "No", "Cancel",   //
+    "Aceptar", "Sí",  "No", "Cancelar",
 };
 
 const char* const StrFileNonTrovato[3] = {
@@ -12,30 +12,28 @@ const char* const StrFileNonTrovato[3] = {
     "No se encontró el archivo %s.",
 };
 
-const char* const StrNomeColore[3 * 2] = {"bianco", "nero", "white", "black", "blancas", "negras"};
-
 const char* const StrNomePezzo[3 * 6] = {
-    "pedone", "cavallo", "alfiere", "torre", "donna", "re",     //
-    "pawn",   "knight",  "bishop",  "rook",  "queen", "king",   //
+    "pedone", "cavallo", "alfiere", "torre", "donna", "re",    //
+    "pawn",   "knight",  "bishop",  "rook",  "queen", "king",  //
     "peon",   "caballo", "alfil",   "torre", "dama",  "rey",
 };
 
 const char* const StrIlPezzo[3 * 6] = {
-    "il pedone", "il cavallo", "l'alfiere", "la torre", "la donna", "il re",      //
+    "il pedone", "il cavallo", "l'alfiere",  "la torre", "la donna",  "il re",     //
     "the pawn",  "the knight", "the bishop", "the rook", "the queen", "the king",  //
-    "el peon",   "el caballo", "el alfil",  "la torre", "la dama",  "el rey",
+    "el peon",   "el caballo", "el alfil",   "la torre", "la dama",   "el rey",
 };
 
 const char* const StrSpellingLetteraColonna[3 * 8] = {
-    "Ancona", "Bologna", "Como", "Domodossola", "Empoli", "Firenze", "Genova", "Hotel",  //
-    "Alfa",   "Bravo",   "Charlie", "Delta",    "Echo",   "Foxtrot", "Golf",   "Hotel",  //
-    "Ana",    "Bella",   "César", "David",      "Eva",    "Félix",   "Gustavo", "Héctor",
+    "Ancona", "Bologna", "Como",    "Domodossola", "Empoli", "Firenze", "Genova",  "Hotel",  //
+    "Alfa",   "Bravo",   "Charlie", "Delta",       "Echo",   "Foxtrot", "Golf",    "Hotel",  //
+    "Ana",    "Bella",   "César",   "David",       "Eva",    "Félix",   "Gustavo", "Héctor",
 };
 
 const char* const StrArrocco[3 * 2] = {
-    "arrocco corto", "arrocco lungo",            //
+    "arrocco corto",     "arrocco lungo",       //
     "kingside castling", "queenside castling",  //
-    "enroque corto", "enroque largo",
+    "enroque corto",     "enroque largo",
 };
 
 const char* const StrDa[3] = {"da", "from", "de"};
@@ -65,33 +63,45 @@ const char* const StrUnitaTempo[3 * 3] = {
 
 const char* const StrMeno[3] = {"meno", "minus", "menos"};
 
-const char* const StrPosizioneInizialeParlata[3] = {
-    "posizione iniziale", "initial position", "posición inicial"};
-
-const char* const StrUltimaParlata[3 * 2] = {"ultima", "mossa", "last", "move", "última",
-                                             "jugada"};
+const char* const StrPosizioneIniziale[3] = {"posizione iniziale", "initial position",
+                                             "posición inicial"};
 
 const char* const StrEtichettaAllarme[3 * 5] = {
-    "primo allarme", "secondo allarme", "terzo allarme", "quarto allarme", "quinto allarme",
-    "first alarm", "second alarm", "third alarm", "fourth alarm", "fifth alarm",
-    "primera alarma", "segunda alarma", "tercera alarma", "cuarta alarma", "quinta alarma",
+    "primo allarme",  "secondo allarme", "terzo allarme",  "quarto allarme", "quinto allarme",
+    "first alarm",    "second alarm",    "third alarm",    "fourth alarm",   "fifth alarm",
+    "primera alarma", "segunda alarma",  "tercera alarma", "cuarta alarma",  "quinta alarma",
 };
 
 const char* const StrMinutiRimasti[3] = {"minuti rimasti", "minutes left", "minutos restantes"};
 const char* const StrAllarmeDisattivo[3] = {"disattivo", "disabled", "desactivado"};
-const char* const StrTitoloAllarmi[3] = {"Allarmi", "Alarms", "Alarmas"};
-
-const char* const StrTitoloCadenza[3] = {"Cadenza di gioco", "Time control", "Ritmo de juego"};
 
 const char* const StrFrasiCadenza[3 * 8] = {
-    "un periodo ricorsivo di", "un tempo fisso di", "per l'intera partita", "clessidra",
-    "con un tempo iniziale di", "un periodo di", "più", "per completare il resto della partita",
+    "un periodo ricorsivo di",
+    "un tempo fisso di",
+    "per l'intera partita",
+    "clessidra",
+    "con un tempo iniziale di",
+    "un periodo di",
+    "più",
+    "per completare il resto della partita",
     //
-    "a recursive period of", "a fixed time of", "for the whole game", "hourglass",
-    "with an initial time of", "a period of", "plus", "to complete the rest of the game",
+    "a recursive period of",
+    "a fixed time of",
+    "for the whole game",
+    "hourglass",
+    "with an initial time of",
+    "a period of",
+    "plus",
+    "to complete the rest of the game",
     //
-    "un período recursivo de", "un tiempo fijo de", "para toda la partida", "reloj de arena",
-    "con un tiempo inicial de", "un período de", "más", "para completar el resto de la partida",
+    "un período recursivo de",
+    "un tiempo fijo de",
+    "para toda la partida",
+    "reloj de arena",
+    "con un tiempo inicial de",
+    "un período de",
+    "más",
+    "para completar el resto de la partida",
 };
 
 const char* const StrPer[3] = {"per", "for", "para"};
@@ -99,16 +109,8 @@ const char* const StrMosse[3] = {"mosse", "moves", "jugadas"};
 const char* const StrCon[3] = {"con", "with", "con"};
 const char* const StrDiIncremento[3] = {"di incremento", "of increment", "de incremento"};
 
-const char* const StrInfoPartitaParlata[3 * 7] = {
-    "evento", "turno", "Giocatore con i bianchi", "Giocatore con i neri", "cognome", "nome",
-    "elo fide",
-    //
-    "event", "round", "Player of the white pieces", "Player of the black pieces", "family name",
-    "first name", "fide elo rating",
-    //
-    "evento", "ronda", "Jugador de las blancas", "Jugador de las negras", "apellido", "nombre",
-    "elo fide",
+const char* const StrInfoPartitaParlata[3 * 5] = {
+    "evento", "turno", "cognome",     "nome",       "elo fide",         //
+    "event",  "round", "family name", "first name", "fide elo rating",  //
+    "evento", "ronda", "apellido",    "nombre",     "elo fide",
 };
-
-const char* const StrTitoloInfoPartita[3] = {"Informazioni sulla partita", "Game information",
-                                             "Información del juego"};

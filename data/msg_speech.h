@@ -7,7 +7,6 @@ extern const char* const StrPulsanti[3 * 4];
 extern const char* const StrFileNonTrovato[3];
 
 // Words of the spoken texts.
-extern const char* const StrNomeColore[3 * 2];              // white, black
 extern const char* const StrNomePezzo[3 * 6];               // pawn .. king
 extern const char* const StrIlPezzo[3 * 6];                 // the pawn .. the king
 extern const char* const StrSpellingLetteraColonna[3 * 8];  // Alfa .. Hotel
@@ -28,7 +27,6 @@ extern const char* const StrUltimaParlata[3 * 2];  // "last", "move"
 extern const char* const StrEtichettaAllarme[3 * 5];  // first alarm .. fifth alarm
 extern const char* const StrMinutiRimasti[3];
 extern const char* const StrAllarmeDisattivo[3];
-extern const char* const StrTitoloAllarmi[3];
 
 extern const char* const StrTitoloCadenza[3];  // "Time control"
 // a recursive period of, a fixed time of, for the whole game, hourglass,
@@ -39,7 +37,5 @@ extern const char* const StrMosse[3];  // moves
 extern const char* const StrCon[3];    // with
 extern const char* const StrDiIncremento[3];
 
-// event, round, Player of the white pieces, Player of the black pieces,
-// family name, first name, fide elo rating
-extern const char* const StrInfoPartitaParlata[3 * 7];
-extern const char* const StrTitoloInfoPartita[3];
+// event, round, family name, first name, fide elo rating
+extern const char* const StrInfoPartitaParlata[3 * 5];

@@ -1,11 +1,171 @@
 #include "speech/annunci.h"
 
-// The spoken texts arrive with the speech work; until then the read commands
-// say nothing.
-void AnuncioIniziale() {}
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "config/ini.h"
+#include "data/messages.h"
+#include "data/msg_speech.h"
+#include "data/msg_ui.h"
+#include "speech/annuncio.h"
+#include "ui/stato.h"
+
+namespace {
+
+// Indices of the menu names used as titles.
+constexpr int kMenuCadenza = 5;
+constexpr int kMenuAllarmi = 6;
+
+bool parla() { return ParametroIni[iniAssistanceType].valore != 0; }
+
+// Speaks the text, or shows it under the title in dialog mode.
+void leggi(const char* titolo, const std::string& testo) {
+  if (parla()) {
+    Anuncia(testo.c_str(), 1);
+  } else {
+    FinestraInfo(titolo, testo.c_str());
+  }
+}
+
+std::string formato(const char* f, auto... valori) {
+  char buffer[512];
+  std::snprintf(buffer, sizeof buffer, f, valori...);
+  return buffer;
+}
+
+int valore(int indice) { return ParametroIni[indice].valore; }
+
+// " for 40 moves", only when the period has a number of moves.
+std::string parte_mosse(int mosse) {
+  if (mosse == 0) return {};
+  return formato(" %s %d %s", Testo(StrPer), mosse, Testo(StrMosse));
+}
+
+// " with 30 seconds of increment", only when there is one.
+std::string parte_incremento(int secondi) {
+  if (secondi == 0) return {};
+  std::string durata = StrTempo(secondi);
+  return formato(" %s %s %s", Testo(StrCon), durata.c_str(), Testo(StrDiIncremento));
+}
+
+// " a period of 2 hours"
+std::string periodo(int frase, int minuti) {
+  std::string durata = StrTempo(minuti * 60);
+  return formato(" %s %s", Testo(StrFrasiCadenza, 8, frase), durata.c_str());
+}
+
+enum FraseCadenza {
+  fcRicorsivo,
+  fcFisso,
+  fcIntera,
+  fcClessidra,
+  fcIniziale,
+  fcPeriodo,
+  fcPiu,
+  fcResto
+};
+
+// The time control in words, without the leading "Time control: ".
+std::string testo_cadenza() {
+  std::string t;
+  int modo = valore(iniClockMode);
+  switch (modo) {
+    case 0:
+      t = periodo(fcRicorsivo, valore(iniP1T)) + parte_mosse(valore(iniP1M)) +
+          parte_incremento(valore(iniP1I));
+      break;
+    case 1:
+      t = periodo(fcFisso, valore(iniP1T)) + parte_incremento(valore(iniP1I)) + " " +
+          Testo(StrFrasiCadenza, 8, fcIntera);
+      break;
+    case 5: {
+      std::string durata = StrTempo(valore(iniP1T) * 60);
+      t = formato("%s %s %s", Testo(StrFrasiCadenza, 8, fcClessidra),
+                  Testo(StrFrasiCadenza, 8, fcIniziale), durata.c_str());
+      break;
+    }
+    default: {  // 2, 3, 4: that many periods, then one to finish
+      static const int tempo[4] = {iniP1T, iniP2T, iniP3T, iniP4T};
+      static const int incremento[4] = {iniP1I, iniP2I, iniP3I, iniP4I};
+      static const int mosse[3] = {iniP1M, iniP2M, iniP3M};
+      int ultimo = modo - 1;
+      t = periodo(fcPeriodo, valore(tempo[0])) + parte_mosse(valore(mosse[0])) +
+          parte_incremento(valore(incremento[0]));
+      for (int p = 1; p <= ultimo; ++p) {
+        t += std::string("; ") + Testo(StrFrasiCadenza, 8, fcPiu);
+        t += periodo(fcPeriodo, valore(tempo[p]));
+        if (p < ultimo) t += parte_mosse(valore(mosse[p]));
+        t += parte_incremento(valore(incremento[p]));
+      }
+      t += std::string(" ") + Testo(StrFrasiCadenza, 8, fcResto);
+      break;
+    }
+  }
+  return t + ".";
+}
+
+}  // namespace
+
+const char* StrTempo(int secondi) {
+  static char buffer[256];
+  long long s = secondi;
+  bool negativo = s < 0;
+  if (negativo) s = -s;
+  long long h = s / 3600, m = s % 3600 / 60, r = s % 60;
+  std::string t;
+  if (negativo) t = std::string(Testo(StrMeno)) + " ";
+  if (h > 0) {
+    if (h == 1) {
+      t += std::string(Testo(StrUnaUnitaTempo, 3, 0)) + " ";
+    } else {
+      t += std::to_string(h) + " " + Testo(StrUnitaTempo, 3, 0);
+    }
+  }
+  if (m > 0) {
+    if (h > 0) t += ", ";
+    t += m == 1 ? std::string(Testo(StrUnaUnitaTempo, 3, 1))
+                : std::to_string(m) + " " + Testo(StrUnitaTempo, 3, 1);
+  }
+  if (r > 0) {
+    if (h > 0 || m > 0) t += ", ";
+    t += r == 1 ? std::string(Testo(StrUnaUnitaTempo, 3, 2))
+                : std::to_string(r) + " " + Testo(StrUnitaTempo, 3, 2);
+  }
+  std::snprintf(buffer, sizeof buffer, "%s", t.c_str());
+  return buffer;
+}
+
+void AnuncioIniziale() {
+  if (!parla()) return;
+  std::string t =
+      formato("%s - %s, %s.", TitoloConsole, Testo(StrIntestazione1), Testo(StrIntestazione2));
+  Anuncia(t.c_str(), 1);
+}
+
+void AnunciaAllarmi() {
+  std::string t;
+  for (int i = 0; i < 5; ++i) {
+    int minuti = valore(inia1 + i);
+    t += formato(" %s", Testo(StrEtichettaAllarme, 5, i));
+    t += minuti ? formato(" %d %s;", minuti, Testo(StrMinutiRimasti))
+                : formato(" 0 %s;", Testo(StrAllarmeDisattivo));
+    t += "\n";
+  }
+  leggi(Testo(str_NomeMenu, 22, kMenuAllarmi), t);
+}
+
+void AnunciaCadenza() {
+  const char* titolo = Testo(str_NomeMenu, 22, kMenuCadenza);
+  std::string t = testo_cadenza();
+  if (parla()) t = formato("%s: ", titolo) + t;
+  leggi(titolo, t);
+}
+
+// The time of a player needs the clock, the game information and the last
+// move need the game record and the chess core; until they are built these
+// read commands say nothing.
 void AnunciaTempo(int) {}
-void AnunciaAllarmi() {}
-void AnunciaCadenza() {}
 void AnunciaInfoPartita() {}
 void AnunciaUltimaMossa() {}
 void LeggiStringaUltimaMossa(char* buffer) { buffer[0] = 0; }

@@ -1,0 +1,62 @@
+// A screen-reader library for the fake backend that keeps what it is told,
+// so tests can hear what the program says.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "config/ini.h"
+#include "platform/fake/fake_backend.h"
+#include "speech/annuncio.h"
+
+namespace canale_finto {
+
+struct Detto {
+  std::string testo;  // UTF-8
+  bool interrotto;    // a cancel came just before it
+};
+
+inline std::vector<Detto> detti;
+inline bool cancellato = false;
+
+inline unsigned long parla(const char16_t* t) {
+  std::string s;
+  for (; *t; ++t) {
+    char32_t c = *t;
+    if (c < 0x80) {
+      s += static_cast<char>(c);
+    } else if (c < 0x800) {
+      s += static_cast<char>(0xC0 | (c >> 6));
+      s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      s += static_cast<char>(0xE0 | (c >> 12));
+      s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  detti.push_back({s, cancellato});
+  cancellato = false;
+  return 0;
+}
+inline unsigned long braille(const char16_t*) { return 0; }
+inline unsigned long stop() {
+  cancellato = true;
+  return 0;
+}
+
+// Offers the library to the fake backend and chooses the speaking channel.
+inline void installa(platform::FakeBackend& fake) {
+  detti.clear();
+  cancellato = false;
+  fake.libraries["nvda.dll"] = {
+      {"nvdaController_speakText", reinterpret_cast<void*>(&parla)},
+      {"nvdaController_brailleMessage", reinterpret_cast<void*>(&braille)},
+      {"nvdaController_cancelSpeech", reinterpret_cast<void*>(&stop)},
+  };
+  ParametroIni[iniAssistanceType].valore = 2;
+  CaricaAssistente(2);
+}
+
+inline std::string ultimo() { return detti.empty() ? std::string() : detti.back().testo; }
+
+}  // namespace canale_finto
