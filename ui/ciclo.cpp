@@ -1,5 +1,6 @@
 #include "ui/ciclo.h"
 
+#include "core/tavole.h"
 #include "speech/annuncio.h"
 #include "ui/comandi.h"
 #include "ui/stato.h"
@@ -15,6 +16,7 @@ bool alt(const platform::KeyEvent& k) {
 void inizializza() {
   auto& p = platform::current();
   p.set_title(TitoloConsole);
+  InizializzaTavoleScacchi();
   p.set_window_height(44);
 }
 
