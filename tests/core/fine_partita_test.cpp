@@ -1,0 +1,103 @@
+#include "core/fine_partita.h"
+
+#include <gtest/gtest.h>
+
+#include "core/fai_mossa.h"
+#include "core/fen.h"
+#include "core/mossa.h"
+#include "core/mosse_legali.h"
+#include "core/perft.h"
+#include "tests/core/verifica.h"
+
+namespace {
+
+// Plays a legal move given in coordinates, as move entry does: list, make, new list.
+bool Gioca(const char* uci) {
+  GeneraMosseLegali();
+  for (const std::uint64_t* m = BufferMosseGenerate; m < FineMosseGenerate; ++m) {
+    char t[6];
+    ScriviMossaUci(*m, t);
+    if (std::string(t) == uci) {
+      const bool fatto = TavolaFaiMossa()[SpecieMossa(*m)](*m) == 1;
+      GeneraMosseLegali();
+      return fatto;
+    }
+  }
+  return false;
+}
+
+TEST(MaterialeSufficiente, TheCasesOfTheRule) {
+  struct {
+    const char* fen;
+    int bianco, nero;
+  } casi[] = {
+      {"4k3/8/8/8/8/8/8/4K3 w - - 0 1", 0, 0},      // bare kings
+      {"4k3/8/8/8/8/8/8/1N2K3 w - - 0 1", 0, 0},    // knight against a bare king
+      {"4k3/4q3/8/8/8/8/8/1N2K3 w - - 0 1", 0, 1},  // knight against a queen
+      {"4k3/4p3/8/8/8/8/8/1N2K3 w - - 0 1", 1, 1},  // knight against a pawn
+      {"4k3/8/8/8/8/8/8/NN2K3 w - - 0 1", 1, 0},    // two knights
+      {"4kb2/8/8/8/8/8/8/2B1K3 w - - 0 1", 0, 0},   // bishops on dark squares only
+      {"4k3/5b2/8/8/8/8/8/2B1K3 w - - 0 1", 1, 1},  // bishops on both colours
+      {"4k3/8/8/8/8/8/8/2BBK3 w - - 0 1", 1, 0},    // a pair of bishops
+      {"4k3/8/8/8/8/8/8/B1B1K3 w - - 0 1", 0, 0},   // two bishops on the same colour
+      {"4k3/8/3n4/8/8/8/8/2B1K3 w - - 0 1", 1, 1},  // bishop against a knight
+      {"4k3/8/8/8/8/8/8/R3K3 w - - 0 1", 1, 0},    {"4k3/8/8/8/8/8/P7/4K3 w - - 0 1", 1, 0},
+  };
+  for (const auto& c : casi) {
+    ASSERT_TRUE(Carica(c.fen)) << c.fen;
+    EXPECT_EQ(PuoVincereIl_bianco(), c.bianco) << c.fen;
+    EXPECT_EQ(PuoVincereIl_nero(), c.nero) << c.fen;
+  }
+}
+
+TEST(Ripetizione, ShufflingKnightsTwiceFromTheStart) {
+  ASSERT_TRUE(Carica(FenIniziale));
+  const char* giro[] = {"g1f3", "g8f6", "f3g1", "f6g8"};
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(Gioca(giro[i]));
+  EXPECT_EQ(CercaRipetizioni(), 1);
+  EXPECT_EQ(PosizioneRipetuta[0], 0u);
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(Gioca(giro[i]));
+  EXPECT_EQ(CercaRipetizioni(), 2);
+  EXPECT_EQ(PosizioneRipetuta[0], 4u);
+  EXPECT_EQ(PosizioneRipetuta[1], 0u);
+}
+
+TEST(Ripetizione, NotAcrossAPawnMoveNorAcrossLostRights) {
+  ASSERT_TRUE(Carica(FenIniziale));
+  for (const char* m :
+       {"g1f3", "g8f6", "f3g1", "f6g8", "e2e3", "e7e6", "g1f3", "g8f6", "f3g1", "f6g8"})
+    ASSERT_TRUE(Gioca(m));
+  EXPECT_EQ(CercaRipetizioni(), 1);  // only the position after e6, not the start
+  EXPECT_EQ(PosizioneRipetuta[0], 6u);
+  // Same men, but the first king walk dropped the castling rights.
+  ASSERT_TRUE(Carica("4k3/8/8/8/8/8/8/4K2R w K - 0 1"));
+  for (const char* m : {"e1f1", "e8d8", "f1e1", "d8e8", "e1f1", "e8d8", "f1e1", "d8e8"})
+    ASSERT_TRUE(Gioca(m));
+  EXPECT_EQ(CercaRipetizioni(), 1);
+  EXPECT_EQ(PosizioneRipetuta[0], 4u);
+}
+
+TEST(Ripetizione, BlackToMoveAtTheStartAndLongReversibleRuns) {
+  // Loaded with black to move: the first ply of the game is 1.
+  ASSERT_TRUE(Carica("4k1n1/8/8/8/8/8/8/4K1N1 b - - 99 60"));
+  EXPECT_EQ(ContatoreMosse, 1u);
+  const char* giro[] = {"g8f6", "g1f3", "f6g8", "f3g1"};
+  for (int i = 0; i < 51; ++i) ASSERT_TRUE(Gioca(giro[i % 4]));
+  EXPECT_EQ(SemimosseReversibili(), 150);   // past the 7-bit field
+  EXPECT_EQ(InfoPosizione & 0x7FF, 0x7Fu);  // saturated, castling bits untouched
+  EXPECT_EQ(CercaRipetizioni(), 2);
+  EXPECT_EQ(PosizioneRipetuta[0], 48u);
+  EXPECT_EQ(PosizioneRipetuta[1], 44u);
+}
+
+TEST(Capienza, GamesCannotRunPastThePerPlyArrays) {
+  ASSERT_TRUE(Carica("4k1n1/8/8/8/8/8/8/4K1N1 w - - 0 1"));
+  const char* giro[] = {"g1f3", "g8f6", "f3g1", "f6g8"};
+  int giocate = 0;
+  while (PuoGiocareAncoraMosse()) ASSERT_TRUE(Gioca(giro[giocate++ % 4]));
+  EXPECT_EQ(ContatoreMosse, MaxPly);
+  EXPECT_GT(FineMosseGenerate - BufferMosseGenerate, 0);  // the last position still has its list
+  EXPECT_EQ(Incoerenza(), "");
+}
+
+}  // namespace
