@@ -35,7 +35,8 @@ inline std::uint64_t ChiaveDiritti(std::uint64_t diritti) {
 }
 
 // Drops the rights bound to the squares touched; returns the key change.
-inline std::uint64_t PerdiDiritti(std::uint64_t& info, std::uint64_t caselle) {
+[[gnu::always_inline]] inline std::uint64_t PerdiDiritti(std::uint64_t& info,
+                                                         std::uint64_t caselle) {
   const std::uint64_t persi = info & caselle;
   if (!persi) return 0;
   info ^= persi;
@@ -48,7 +49,7 @@ inline std::uint64_t Conteggio(std::uint64_t info) {
 }
 
 // Removes a permission left by the last move; returns the key change.
-inline std::uint64_t TogliEnpassant(std::uint64_t& info) {
+[[gnu::always_inline]] inline std::uint64_t TogliEnpassant(std::uint64_t& info) {
   if (!(info & PermessoEnpassant)) return 0;
   info &= ~PermessoEnpassant;
   return HashPermessoEnpassantIn[ACasa(ElencoMosse[ContatoreMosse])];
@@ -57,7 +58,8 @@ inline std::uint64_t TogliEnpassant(std::uint64_t& info) {
 // 1 if a man leaving f (occupancy now occ) leaves the own king safe along the line through f.
 // Enemy men on the squares of preso are taken and do not count.
 template <int C>
-inline bool NessunaInchiodatura(std::uint64_t f, Bitboard occ, Bitboard preso) {
+[[gnu::always_inline]] inline bool NessunaInchiodatura(std::uint64_t f, Bitboard occ,
+                                                       Bitboard preso) {
   constexpr int N = 1 - C;
   const std::uint64_t re = CasaRe<C>();
   if (!(MascheraMobilita_donna_in[re] & Bit(f))) return true;
@@ -70,7 +72,8 @@ inline bool NessunaInchiodatura(std::uint64_t f, Bitboard occ, Bitboard preso) {
 // Square of an own slider that checks the enemy king through the square f just left, 64 if
 // none. The man that moved (on escluso) is a direct checker, not a discovered one.
 template <int C>
-inline std::uint64_t ScaccoDiScoperta(std::uint64_t f, Bitboard occ, Bitboard escluso) {
+[[gnu::always_inline]] inline std::uint64_t ScaccoDiScoperta(std::uint64_t f, Bitboard occ,
+                                                             Bitboard escluso) {
   constexpr int N = 1 - C;
   const std::uint64_t re = CasaRe<N>();
   if (!(MascheraMobilita_donna_in[re] & Bit(f))) return NessunaCasa;
@@ -84,7 +87,7 @@ inline std::uint64_t ScaccoDiScoperta(std::uint64_t f, Bitboard occ, Bitboard es
 
 // 1 if a man of type T on t checks the enemy king (occupancy occ after the move).
 template <int C, int T>
-inline bool ScaccoDiretto(std::uint64_t t, Bitboard occ) {
+[[gnu::always_inline]] inline bool ScaccoDiretto(std::uint64_t t, Bitboard occ) {
   const std::uint64_t re = CasaRe<1 - C>();
   if constexpr (T == Pedone)
     return Lato<C>::PedoniCheAttaccano(re) & Bit(t);
@@ -106,7 +109,7 @@ inline std::uint64_t Scacchi(std::uint64_t primo, std::uint64_t secondo) {
 
 // Takes the enemy man of type V off t: bitboards, material, list by swap-remove.
 template <int N, int V>
-inline void TogliPreso(std::uint64_t t) {
+[[gnu::always_inline]] inline void TogliPreso(std::uint64_t t) {
   Pezzi<N, V>() ^= Bit(t);
   Colori<N>() ^= Bit(t);
   std::uint64_t& materiale = Materiale<N>();
@@ -120,7 +123,7 @@ inline void TogliPreso(std::uint64_t t) {
 
 // Puts a man of type V back on t at the end of its list.
 template <int N, int V>
-inline void RimettiPreso(std::uint64_t t) {
+[[gnu::always_inline]] inline void RimettiPreso(std::uint64_t t) {
   Pezzi<N, V>() ^= Bit(t);
   Colori<N>() ^= Bit(t);
   std::uint64_t& materiale = Materiale<N>();
@@ -130,14 +133,15 @@ inline void RimettiPreso(std::uint64_t t) {
   materiale += MaterialeDi[V];
 }
 
-inline int Registra(std::uint64_t mossa, std::uint64_t info, std::uint64_t delta) {
+[[gnu::always_inline]] inline int Registra(std::uint64_t mossa, std::uint64_t info,
+                                           std::uint64_t delta) {
   InfoPosizione = info;
   ChiaveHash ^= delta;
   ElencoMosse[++ContatoreMosse] = mossa;
   return 1;
 }
 
-inline void RipristinaChiavi() {
+[[gnu::always_inline]] inline void RipristinaChiavi() {
   const std::uint64_t n = --ContatoreMosse;
   ChiaveHash = backup_ChiaveHash[n];
   InfoPosizione = backup_InfoPosizione[n];

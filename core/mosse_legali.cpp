@@ -4,6 +4,7 @@
 #include "core/genera.h"
 #include "core/mossa.h"
 #include "core/posizione.h"
+#include "core/tavole.h"
 
 namespace {
 
@@ -29,11 +30,19 @@ std::uint64_t* GeneraMosseLegali() {
   const bool nero = ContatoreMosse & 1;
   const auto& fai = nero ? fai_mossa_del_nero : fai_mossa_del_bianco;
   const auto& ritira = nero ? ritira_mossa_del_nero : ritira_mossa_del_bianco;
+  // A quiet move of a man that stands on no line from its own king is always accepted by
+  // its make operation, whose only test is that line, and its unmake leaves the square lists
+  // as they were: the outcome is known without playing it.
+  const Bitboard linee = MascheraMobilita_donna_in[nero ? casa_re_nero : casa_re_bianco];
   std::uint64_t* m = BufferMosseGenerate;
   std::uint64_t* fine = FineMosseGenerate;
   while (m < fine) {
     const std::uint64_t mossa = *m;
-    if (fai[SpecieMossa(mossa)](mossa)) {
+    const std::uint64_t specie = SpecieMossa(mossa);
+    if (specie >= SpecieSposta2Pedone && specie <= SpecieSposta(Donna) &&
+        !((linee >> DaCasa(mossa)) & 1)) {
+      ++m;
+    } else if (fai[specie](mossa)) {
       ritira[SpecieMossa(mossa)](mossa);
       ++m;
     } else {

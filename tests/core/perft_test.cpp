@@ -123,3 +123,86 @@ TEST(Perft, IncrementalStateMatchesRecomputationAtEveryNode) {
 }
 
 }  // namespace
+
+namespace {
+
+// The raw square lists and piece codes, slots included.
+struct Liste {
+  std::uint64_t pezzi[65] = {};
+  std::uint64_t l[10][10] = {};
+  static std::uint64_t* Lista(int i) {
+    std::uint64_t* const liste[10] = {casa_pedone_bianco, casa_pedone_nero,    casa_cavallo_bianco,
+                                      casa_cavallo_nero,  casa_alfiere_bianco, casa_alfiere_nero,
+                                      casa_torre_bianco,  casa_torre_nero,     casa_donna_bianco,
+                                      casa_donna_nero};
+    return liste[i];
+  }
+  static int Capacita(int i) { return i < 2 ? 8 : i >= 8 ? 9 : 10; }
+  void Salva() {
+    std::copy(PezzoIn, PezzoIn + 65, pezzi);
+    for (int i = 0; i < 10; ++i) std::copy(Lista(i), Lista(i) + Capacita(i), l[i]);
+  }
+  void Ripristina() const {
+    std::copy(pezzi, pezzi + 65, PezzoIn);
+    for (int i = 0; i < 10; ++i) std::copy(l[i], l[i] + Capacita(i), Lista(i));
+  }
+  bool operator==(const Liste& o) const {
+    return std::equal(pezzi, pezzi + 65, o.pezzi) &&
+           std::equal(&l[0][0], &l[0][0] + 100, &o.l[0][0]);
+  }
+};
+
+// The legal list built by playing every generated move and taking it back.
+std::vector<std::uint64_t> FiltroGiocando() {
+  GeneraMossePseudolegali();
+  std::vector<std::uint64_t> v(BufferMosseGenerate, FineMosseGenerate);
+  const auto& fai = TavolaFaiMossa();
+  const auto& ritira = ContatoreMosse & 1 ? ritira_mossa_del_nero : ritira_mossa_del_bianco;
+  std::size_t i = 0;
+  while (i < v.size()) {
+    if (fai[SpecieMossa(v[i])](v[i])) {
+      ritira[SpecieMossa(v[i])](v[i]);
+      ++i;
+    } else {
+      v[i] = v.back();
+      v.pop_back();
+    }
+  }
+  return v;
+}
+
+std::string Confronta(int profondita) {
+  Liste prima, dopo_giocando, dopo;
+  prima.Salva();
+  const auto attesa = FiltroGiocando();
+  dopo_giocando.Salva();
+  prima.Ripristina();
+  GeneraMosseLegali();
+  const std::vector<std::uint64_t> mosse(BufferMosseGenerate, FineMosseGenerate);
+  dopo.Salva();
+  if (mosse != attesa) return "different list";
+  if (!(dopo == dopo_giocando)) return "different square lists";
+  if (profondita == 0) return "";
+  const auto& fai = TavolaFaiMossa();
+  const auto& ritira = ContatoreMosse & 1 ? ritira_mossa_del_nero : ritira_mossa_del_bianco;
+  for (std::uint64_t m : mosse) {
+    fai[SpecieMossa(m)](m);
+    if (auto e = Confronta(profondita - 1); !e.empty()) return e;
+    ritira[SpecieMossa(m)](m);
+  }
+  return "";
+}
+
+// The legal list, in order, and the square lists it leaves behind, are those of playing and
+// taking back every generated move.
+TEST(MosseLegali, SameAsPlayingEveryMove) {
+  for (const char* fen :
+       {"r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1",
+        "r3k2r/Pppp1ppp/1b3nbN/nP6/BBP1P3/q4N2/Pp1P2PP/R2Q1RK1 w kq - 0 1",
+        "8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1", "n1n5/PPPk4/8/8/8/8/4Kppp/5N1N b - - 0 1"}) {
+    ASSERT_TRUE(Carica(fen));
+    EXPECT_EQ(Confronta(2), "") << fen;
+  }
+}
+
+}  // namespace
