@@ -1,5 +1,6 @@
 #include "ui/ciclo.h"
 
+#include "config/ini.h"
 #include "core/tavole.h"
 #include "speech/annuncio.h"
 #include "ui/comandi.h"
@@ -18,6 +19,9 @@ void inizializza() {
   p.set_title(TitoloConsole);
   InizializzaTavoleScacchi();
   p.set_window_height(44);
+  // The settings, then the file rewritten at once so its comments are current.
+  LeggiIni();
+  ScriviIni();
 }
 
 void GestisciTasto(const platform::KeyEvent& k) {

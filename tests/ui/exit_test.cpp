@@ -3,12 +3,14 @@
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
 #include "record/partita.h"
+#include "tests/support/cartella_temporanea.h"
 #include "ui/ciclo.h"
 #include "ui/stato.h"
 
 namespace {
 
 struct ExitTest : ::testing::Test {
+  CartellaTemporanea cartella;
   platform::FakeBackend fake;
   void SetUp() override {
     platform::install(&fake);
@@ -16,6 +18,7 @@ struct ExitTest : ::testing::Test {
     PartitaSalvata = 1;
     focus = 0;
     inizializza();
+    fake.dialogs.clear();  // the start-up's "vantorel.ini not found"
   }
   void TearDown() override { platform::install(nullptr); }
 };

@@ -1,0 +1,28 @@
+// Adjudication: the verdicts that end a game, and their revocation.
+#pragma once
+
+// The result when colour c loses: white "0-1", black "1-0".
+extern const char* const StringaSconfitta[2];
+
+void Aggiudica(const char* termination, const char* commento, const char* risultato);
+void RevocaAggiudicazione();
+void PattaDaccordo();
+void Abbandona(int colore);
+int dom_AggiudicaPerTempo(int colore);
+int dom_AggiudicaPattaPerTempo(int colore);
+void avisa_aggiudicazione();
+int dom_AggiudicataInMotoCMQ();
+int dom_AggiudicataModificaCMQ();
+// 1 while the game has a result.
+int PartitaAggiudicata();
+// The flag of colore fell (its displayed time reached 0): ask the arbiter.
+void BandierinaCaduta(int colore);
+
+// Verdicts found after a move.
+enum Verdetto : int {
+  verdettoScaccoMatto, verdettoStallo, verdettoMaterialeInsufficiente, verdetto50Mosse,
+  verdettoTripliceRipetizione
+};
+// Records a verdict: the immediate ones with the report box, the others after
+// asking. Gives 1 when the verdict was recorded.
+int AggiudicaDopoMossa(Verdetto v);

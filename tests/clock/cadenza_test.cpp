@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "clock/cadenza.h"
+#include "clock/orologio.h"
+#include "config/ini.h"
+#include "platform/fake/fake_backend.h"
+#include "tests/support/cartella_temporanea.h"
+
+namespace {
+
+void Imposta(std::initializer_list<std::pair<int, int>> valori) {
+  for (auto [i, v] : valori) ParametroIni[i].valore = v;
+}
+
+struct CadenzaTest : ::testing::Test {
+  CartellaTemporanea cartella;
+  platform::FakeBackend fake;
+  void SetUp() override {
+    platform::install(&fake);
+    DefaultIni();
+  }
+  void TearDown() override {
+    DefaultIni();
+    platform::install(nullptr);
+  }
+  std::string Scritta() {
+    ScriviCadenza();
+    return Cadenza;
+  }
+};
+
+TEST_F(CadenzaTest, TextOfEachMode) {
+  EXPECT_EQ(Scritta(), "7200");
+  Imposta({{iniClockMode, 0}});
+  EXPECT_EQ(Scritta(), "40/7200");
+  Imposta({{iniClockMode, 2}, {iniP1I, 30}, {iniP2I, 30}});
+  EXPECT_EQ(Scritta(), "40/7200+30:7200+30");
+  Imposta({{iniClockMode, 1}, {iniP1T, 5}, {iniP1I, 0}});
+  EXPECT_EQ(Scritta(), "300");  // never "+0"
+  Imposta({{iniClockMode, 5}, {iniP1T, 3}, {iniP1I, 10}});
+  EXPECT_EQ(Scritta(), "*180");  // the hourglass has no increment
+  Imposta({{iniClockMode, 3}, {iniP1T, 90}, {iniP1I, 30}, {iniP2M, 20}, {iniP2T, 60},
+           {iniP2I, 0}, {iniP3T, 15}, {iniP3I, 5}});
+  EXPECT_EQ(Scritta(), "40/5400+30:20/3600:900+5");
+}
+
+TEST_F(CadenzaTest, TheLongestTextFits) {
+  for (int i = iniClockMode; i <= iniP4I; ++i) ParametroIni[i].valore = ParametroIni[i].massimo;
+  ParametroIni[iniClockMode].valore = 4;
+  EXPECT_EQ(Scritta(), "100/43200+600:100/43200+600:100/43200+600:43200+600");
+  EXPECT_EQ(std::string(Cadenza).size(), 51u);
+}
+
+DatiCadenza Analizza(const char* testo, int* esito) {
+  DatiCadenza d{};
+  *esito = LeggiDatiCadenzaDaStringa(testo, &d);
+  return d;
+}
+
+TEST_F(CadenzaTest, ValidTexts) {
+  int ok;
+  DatiCadenza d = Analizza("40/7200+30:3600", &ok);
+  ASSERT_EQ(ok, 1);
+  EXPECT_EQ(d.modo, 2);
+  EXPECT_EQ(d.periodo[0].mosse, 40);
+  EXPECT_EQ(d.periodo[0].minuti, 120);
+  EXPECT_EQ(d.periodo[0].incremento, 30);
+  EXPECT_EQ(d.periodo[0].tipo, 1);
+  EXPECT_EQ(d.periodo[1].mosse, -1);
+  EXPECT_EQ(d.periodo[1].minuti, 60);
+  EXPECT_EQ(d.periodo[1].incremento, 0);
+  EXPECT_EQ(d.periodo[1].tipo, 2);
+
+  d = Analizza("300+2", &ok);
+  EXPECT_EQ(ok, 1);
+  EXPECT_EQ(d.modo, 1);
+  EXPECT_EQ(d.periodo[0].minuti, 5);
+  EXPECT_EQ(d.periodo[0].incremento, 2);
+
+  d = Analizza("*180", &ok);
+  EXPECT_EQ(ok, 1);
+  EXPECT_EQ(d.modo, 5);
+  EXPECT_EQ(d.periodo[0].minuti, 3);
+  EXPECT_EQ(d.periodo[0].incremento, -1);
+  EXPECT_EQ(d.periodo[0].tipo, 0);
+
+  d = Analizza("40/5400", &ok);
+  EXPECT_EQ(ok, 1);
+  EXPECT_EQ(d.modo, 0);
+  EXPECT_EQ(d.periodo[0].minuti, 90);
+
+  d = Analizza("90", &ok);
+  EXPECT_EQ(ok, 1);
+  EXPECT_EQ(d.periodo[0].minuti, 1);  // seconds truncated to whole minutes
+
+  d = Analizza(" 40 / 7200 ", &ok);
+  EXPECT_EQ(ok, 1);
+  EXPECT_EQ(d.modo, 0);
+  EXPECT_EQ(d.periodo[0].minuti, 120);
+
+  d = Analizza("40/7200:20/3600:10/600:60+5", &ok);
+  EXPECT_EQ(ok, 1);
+  EXPECT_EQ(d.modo, 4);
+  EXPECT_EQ(d.periodo[3].minuti, 1);
+  EXPECT_EQ(d.periodo[3].incremento, 5);
+
+  // Text after a fourth ":" is ignored.
+  d = Analizza("40/7200:20/3600:10/600:60:garbage", &ok);
+  EXPECT_EQ(ok, 1);
+  EXPECT_EQ(d.modo, 4);
+}
+
+TEST_F(CadenzaTest, InvalidTexts) {
+  for (const char* testo :
+       {"30", "43260", "9/3600", "101/3600", "40/3600+601", "40/3600:40/3600", "3600:40/3600",
+        "5*60", "40/60/60", "300+2+2", "*", "*180+5", "/3600", "+5", "40/", "300+", "", ":",
+        "7200:", "abc", "72a0", "40/3600:3600:3600", "99999999999999", "*30", "-300",
+        "3600:3600"}) {
+    int ok;
+    Analizza(testo, &ok);
+    EXPECT_EQ(ok, 0) << '"' << testo << '"';
+  }
+}
+
+TEST_F(CadenzaTest, OnePeriodReadsOnlyItsLength) {
+  DatiPeriodo p;
+  EXPECT_EQ(LeggiDatiPeriodoDaStringa("7200junk", 4, &p), 1);
+  EXPECT_EQ(p.minuti, 120);
+  EXPECT_EQ(p.tipo, 2);
+}
+
+TEST_F(CadenzaTest, EveryModeRoundTripsThroughText) {
+  const int valori[][12] = {
+      {0, 25, 10, 30, 1, 1, 10, 1, 1, 10, 1, 1},
+      {1, 3, 2, 40, 120, 0, 40, 120, 0, 40, 120, 0},
+      {2, 100, 30, 40, 60, 10, 40, 120, 0, 40, 120, 0},
+      {3, 90, 0, 35, 45, 5, 20, 15, 30, 40, 120, 0},
+      {4, 720, 600, 100, 1, 0, 10, 30, 15, 12, 5, 3},
+      {5, 7, 0, 40, 120, 0, 40, 120, 0, 40, 120, 0},
+  };
+  for (const auto& v : valori) {
+    DefaultIni();
+    for (int i = 0; i < 12; ++i) ParametroIni[i].valore = v[i];
+    ScriviCadenza();
+    const std::string testo = Cadenza;
+    int ok;
+    DatiCadenza d = Analizza(testo.c_str(), &ok);
+    ASSERT_EQ(ok, 1) << testo;
+    d.tempo_bianco = 60;
+    d.tempo_nero = 50;
+    DefaultIni();
+    ASSERT_EQ(CaricaOrologioDaDatiCadenza(&d), 1);
+    EXPECT_EQ(std::string(Cadenza), testo);
+    // Every parameter the mode uses came back.
+    const int modo = v[0];
+    EXPECT_EQ(ParametroIni[iniClockMode].valore, modo);
+    EXPECT_EQ(ParametroIni[iniP1T].valore, v[1]) << testo;
+    if (modo != 5) {
+      EXPECT_EQ(ParametroIni[iniP1I].valore, v[2]) << testo;
+    }
+    if (modo != 5 && modo != 1) {
+      EXPECT_EQ(ParametroIni[iniP1M].valore, v[3]) << testo;
+    }
+    if (modo >= 2 && modo <= 4) {
+      EXPECT_EQ(ParametroIni[iniP2T].valore, v[4]) << testo;
+      EXPECT_EQ(ParametroIni[iniP2I].valore, v[5]) << testo;
+    }
+    if (modo == 3 || modo == 4) {
+      EXPECT_EQ(ParametroIni[iniP2M].valore, v[6]) << testo;
+      EXPECT_EQ(ParametroIni[iniP3T].valore, v[7]) << testo;
+      EXPECT_EQ(ParametroIni[iniP3I].valore, v[8]) << testo;
+    }
+    if (modo == 4) {
+      EXPECT_EQ(ParametroIni[iniP3M].valore, v[9]) << testo;
+      EXPECT_EQ(ParametroIni[iniP4T].valore, v[10]) << testo;
+      EXPECT_EQ(ParametroIni[iniP4I].valore, v[11]) << testo;
+    }
+  }
+}
+
+TEST_F(CadenzaTest, TakingOverATimeControlSetsTheTimesLeft) {
+  int ok;
+  DatiCadenza d = Analizza("40/7200+30:3600", &ok);
+  d.tempo_bianco = 3599;
+  d.tempo_nero = 7;
+  ParametroIni[iniP3T].valore = 33;  // unused by mode 2: kept
+  TempoVisualizzato[1] = 7;          // equal to what comes: drawn all the same
+  ASSERT_EQ(CaricaOrologioDaDatiCadenza(&d), 1);
+  EXPECT_EQ(TempoRimasto[0], 3599000);
+  EXPECT_EQ(TempoRimasto[1], 7000);
+  EXPECT_EQ(fake.row(37).substr(43), " 00:59:59");
+  EXPECT_EQ(fake.row(38).substr(43), " 00:00:07");
+  EXPECT_EQ(ParametroIni[iniP3T].valore, 33);
+  EXPECT_EQ(ParametroIni[iniP2I].valore, 0);
+  EXPECT_TRUE(std::filesystem::exists(NomeFileIni));  // the new control is kept for later games
+
+  // A time left that milliseconds cannot hold changes nothing.
+  DatiCadenza grande = Analizza("300", &ok);
+  grande.tempo_bianco = 3000000;
+  grande.tempo_nero = 10;
+  EXPECT_EQ(CaricaOrologioDaDatiCadenza(&grande), 0);
+  EXPECT_EQ(ParametroIni[iniClockMode].valore, 2);
+  EXPECT_EQ(TempoRimasto[0], 3599000);
+}
+
+TEST_F(CadenzaTest, FreshClockFromTheParameters) {
+  ParametroIni[iniP1T].valore = 90;
+  TempoRimasto[0] = 5;
+  CaricaTempoDaiParametri();
+  EXPECT_EQ(TempoRimasto[0], 5400000);
+  EXPECT_EQ(TempoRimasto[1], 5400000);
+  EXPECT_EQ(TempoVisualizzato[0], 5400);
+  EXPECT_EQ(fake.row(37).substr(43), " 01:30:00");
+  EXPECT_EQ(fake.row(38).substr(43), " 01:30:00");
+  EXPECT_STREQ(Cadenza, "5400");
+}
+
+}  // namespace
