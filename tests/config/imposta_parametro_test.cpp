@@ -1,0 +1,147 @@
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tests/clock/ambiente_orologio.h"
+
+namespace orologio_test {
+namespace {
+
+std::string FileIni() {
+  std::ifstream f(NomeFileIni, std::ios::binary);
+  std::stringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+struct ImpostaParametroTest : AmbienteOrologio {
+  int Imposta(int indice, const std::string& testo, int risposta = IDYES) {
+    Digita(testo);
+    fake.answer(risposta);
+    return comando_ImpostaParametro(&ParametroIni[indice]);
+  }
+};
+
+TEST_F(ImpostaParametroTest, SettingTheFirstPeriodReloadsTheClock) {
+  PartitaSalvata = 1;
+  EXPECT_EQ(Imposta(iniP1T, "90"), 1);
+  EXPECT_EQ(Domande(), std::vector<std::string>{"Set duration in minutes of First period to 90?"});
+  EXPECT_EQ(ParametroIni[iniP1T].valore, 90);
+  EXPECT_EQ(CharatteriInComando, 0);
+  EXPECT_NE(FileIni().find("\n$\tP1T\t90\n"), std::string::npos);
+  EXPECT_EQ(Toni(3000, 5), 1);
+  EXPECT_EQ(TempoRimasto[0], 5400000);
+  EXPECT_EQ(TempoRimasto[1], 5400000);
+  EXPECT_STREQ(Cadenza, "5400");
+  EXPECT_EQ(Orologio(1), " 01:30:00");
+  EXPECT_EQ(PartitaSalvata, 0);
+}
+
+TEST_F(ImpostaParametroTest, ANoChangesNothing) {
+  EXPECT_EQ(Imposta(iniP1T, "90", IDNO), 0);
+  EXPECT_EQ(ParametroIni[iniP1T].valore, 120);
+  EXPECT_FALSE(std::filesystem::exists(NomeFileIni));
+  EXPECT_EQ(TempoRimasto[0], 7200000);
+}
+
+TEST_F(ImpostaParametroTest, RefusalsBeforeTheQuestion) {
+  EXPECT_EQ(Imposta(iniP1T, ""), 0);
+  EXPECT_EQ(Domande().back(), "No value specified for duration in minutes of First period\n");
+  EXPECT_EQ(Imposta(iniP1T, "721"), 0);
+  EXPECT_EQ(Domande().back(),
+            "Not valid value for duration in minutes of First period.\n Values allowed: min 1, "
+            "max 720.");
+  EXPECT_EQ(Imposta(iniClockMode, "6"), 0);
+  EXPECT_EQ(Domande().back().rfind("Not valid value for clock mode.\n Values allowed: min 0, max "
+                                   "5.\n\t0=\tA recursive period.",
+                                   0),
+            0u);
+  EXPECT_EQ(fake.dialogs.size(), 3u);  // no question was asked
+  EXPECT_EQ(ParametroIni[iniClockMode].valore, 1);
+}
+
+TEST_F(ImpostaParametroTest, TheTimeControlIsFixedOnceTheGameHasStarted) {
+  const std::string rifiuto = "'Time control' can only be changed if the game has not yet started.";
+  ContatoreMosse = 1;
+  EXPECT_EQ(Imposta(iniP2I, "5"), 0);
+  EXPECT_EQ(Domande().back(), rifiuto);
+  ContatoreMosse = 0;
+  OrologioInMoto();
+  FermaOrologio();
+  EXPECT_EQ(Imposta(iniClockMode, "0"), 0);
+  EXPECT_EQ(Domande().back(), rifiuto);
+  EXPECT_EQ(ImpostaModoOrologioDaMenu(0), 0);
+  EXPECT_EQ(Domande().back(), rifiuto);
+  EXPECT_EQ(ParametroIni[iniClockMode].valore, 1);
+  // Other settings may change at any time.
+  EXPECT_EQ(Imposta(inia1, "10"), 1);
+  EXPECT_EQ(Domande().back(), "Set first alarm to 10 minutes left?");
+  EXPECT_EQ(TempoRimasto[0], 7200000);  // no reload for them
+}
+
+TEST_F(ImpostaParametroTest, QuestionsNameTheValue) {
+  Imposta(iniClockMode, "5", IDNO);
+  EXPECT_EQ(Domande().back(), "Set clock mode to 5 - hourglass?");
+  Imposta(iniautorefresh, "0", IDNO);
+  EXPECT_EQ(Domande().back(), "Set auto refresh of the time  to 0 - off?");
+  Imposta(iniMDV, "2", IDNO);
+  EXPECT_EQ(Domande().back(), "Set move description verbosity  to 2 - long description?");
+  Imposta(iniAssistanceType, "2", IDNO);
+  EXPECT_EQ(Domande().back(), "Set type of assistance  to 2 - NVDA (if is running)?");
+  Imposta(iniP1M, "30", IDNO);
+  EXPECT_EQ(Domande().back(), "Set number of moves to complete in the First period to 30?");
+  // Book-builder settings are not in minutes.
+  Imposta(iniMaxPlyBookLine, "60", IDNO);
+  EXPECT_EQ(Domande().back(), "Set maximum line length  to 60 plies?");
+  Imposta(iniMinEloRating, "2000", IDNO);
+  EXPECT_EQ(Domande().back(), "Set minimum elo rating  to 2000?");
+}
+
+TEST_F(ImpostaParametroTest, ChangingTheLanguageAnnouncesIt) {
+  EXPECT_EQ(Imposta(inilang, "2"), 1);
+  EXPECT_EQ(Domande().back(), "Set language  to 2 - español?");
+  EXPECT_EQ(lang(), 2);
+  EXPECT_EQ(fake.language, 2);
+  EXPECT_EQ(parlato.back(), "se establece el idioma espa\xF1ol");  // the reader's code page
+  EXPECT_NE(FileIni().find("\nidioma . Predeterminado english."), std::string::npos);
+}
+
+TEST_F(ImpostaParametroTest, ChoosingTheAssistanceLoadsItsChannel) {
+  ParametroIni[iniAssistanceType].valore = 0;
+  CaricaAssistente(0);
+  fake.library_calls.clear();
+  EXPECT_EQ(Imposta(iniAssistanceType, "1"), 1);
+  ASSERT_FALSE(fake.library_calls.empty());
+  EXPECT_EQ(fake.library_calls[0].what, "load");
+  EXPECT_EQ(fake.library_calls[0].name, "jaws.dll");
+}
+
+TEST_F(ImpostaParametroTest, AutosaveOnDoesNotPretendToSave) {
+  PartitaSalvata = 0;
+  EXPECT_EQ(Imposta(iniautosave, "1"), 1);
+  EXPECT_EQ(ParametroIni[iniautosave].valore, 1);
+  // Saving the files is not built: the game stays marked unsaved.
+  EXPECT_EQ(PartitaSalvata, 0);
+}
+
+TEST_F(ImpostaParametroTest, ClockModeFromTheMenu) {
+  PartitaSalvata = 1;
+  fake.answer(IDNO);
+  EXPECT_EQ(ImpostaModoOrologioDaMenu(0), 0);
+  EXPECT_EQ(Domande().back(), "Set clock mode to A recursive period?");
+  EXPECT_EQ(ParametroIni[iniClockMode].valore, 1);
+  fake.answer(IDYES);
+  EXPECT_EQ(ImpostaModoOrologioDaMenu(0), 1);
+  EXPECT_EQ(ParametroIni[iniClockMode].valore, 0);
+  EXPECT_STREQ(Cadenza, "40/7200");
+  EXPECT_NE(FileIni().find("\n$\tClockMode\t0\n"), std::string::npos);
+  EXPECT_EQ(Toni(3000, 5), 1);
+  EXPECT_EQ(PartitaSalvata, 0);
+  ParametroIni[inilang].valore = 0;
+  fake.answer(IDNO);
+  ImpostaModoOrologioDaMenu(5);
+  EXPECT_EQ(Domande().back(), "Impostare modalità orologio a clessidra?");
+}
+
+}  // namespace
+}  // namespace orologio_test
