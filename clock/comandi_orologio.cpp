@@ -5,6 +5,10 @@
 #include "clock/comando_numerico.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
+#include "core/fai_mossa.h"
+#include "core/fine_partita.h"
+#include "core/mossa.h"
+#include "core/mosse_legali.h"
 #include "core/posizione.h"
 #include "data/messages.h"
 #include "data/msg_clock.h"
@@ -12,7 +16,9 @@
 #include "platform/platform.h"
 #include "record/partita.h"
 #include "record/report.h"
+#include "speech/annunci.h"
 #include "speech/annuncio.h"
+#include "ui/schermo.h"
 #include "ui/stato.h"
 
 namespace {
@@ -117,4 +123,27 @@ int comando_ModificaTempoDaMenu(int voce) {
   }
   ApplicaModifica(colore, penalita, static_cast<int>(minuti));
   return 1;
+}
+
+void comando_RitiraUltimaMossa() {
+  if (ContatoreMosse == 0) {
+    FinestraDiDialogo(Testo(MsgNessunaMossaDaRitirare), 64);
+    return;
+  }
+  if (InMoto) {
+    FinestraDiDialogo(Testo(MsgRitiraConOrologioInMoto), 64);
+    return;
+  }
+  if (PartitaAggiudicata() && dom_AggiudicataModificaCMQ() != 6) return;
+  InserisciNuovoRecord(recMossaRitirata, ElencoStringaMossa[ContatoreMosse]);
+  const std::uint64_t mossa = ElencoMosse[ContatoreMosse];
+  TavolaRitiraMossa()[SpecieMossa(mossa) & 63](mossa);
+  RevocaAggiudicazione();
+  GeneraMosseLegali();
+  CercaRipetizioni();  // the repetition line describes the position now shown
+  StampaPosizione();
+  Beep(3000, 5);
+  Beep(50000, 3);
+  Beep(3000, 5);
+  if (ParametroIni[iniAssistanceType].valore != 0) AnunciaUltimaMossa();
 }
