@@ -133,3 +133,149 @@ TEST_F(AggiudicaTest, QuestionsInAnAdjudicatedGame) {
 
 }  // namespace
 }  // namespace orologio_test
+
+namespace orologio_test {
+namespace {
+
+struct BandierinaTest : AmbienteOrologio {
+  // White to move with one second left; black with plenty.
+  void Posizione(const char* fen) {
+    ASSERT_EQ(CaricaPosizioneDaStringaFen(fen), 1);
+    ContatoreMosse = 0;
+    TempoRimasto[0] = 1000;
+    OrologioInMoto();
+    fake.dialogs.clear();
+  }
+};
+
+TEST_F(BandierinaTest, TheOpponentCanWin) {
+  Posizione(FenIniziale);
+  fake.answer(IDYES);
+  Attende(1500);
+  EXPECT_EQ(Domande(), std::vector<std::string>{
+                           "White's flag falls: adjudicate the game ( 0-1 )?"});
+  EXPECT_STREQ(Result, "0-1");
+  EXPECT_STREQ(Termination, "time forfeit");
+  EXPECT_STREQ(CommentoRisultato, "white's flag falls");
+  EXPECT_EQ(InMoto, 0);
+}
+
+TEST_F(BandierinaTest, ALoneKingCannotWinSoADrawIsAsked) {
+  Posizione("4k3/8/8/8/8/8/8/4K2Q w - - 0 1");
+  fake.answer(IDYES);
+  Attende(1500);
+  EXPECT_EQ(Domande(), std::vector<std::string>{
+                           "White's flag falls, black can not win.\nadjudicate the game ( "
+                           "1/2-1/2 )?"});
+  EXPECT_STREQ(Result, "1/2-1/2");
+  EXPECT_STREQ(Termination, "time forfeit");
+}
+
+TEST_F(BandierinaTest, TheDrawQuestionInSpanish) {
+  Posizione("4k3/8/8/8/8/8/8/4K2Q w - - 0 1");
+  ParametroIni[inilang].valore = 2;
+  fake.answer(IDNO);
+  Attende(1500);
+  EXPECT_EQ(Domande(), std::vector<std::string>{
+                           "Cae la bandera de las blancas, las negras no pueden ganar.\n¿adjudicar "
+                           "el juego ( 1/2-1/2 )?"});
+}
+
+TEST_F(BandierinaTest, BothFlagsFallen) {
+  Posizione(FenIniziale);
+  TempoRimasto[1] = -3000;
+  fake.answer(IDYES);
+  Attende(1500);
+  EXPECT_EQ(Domande(), std::vector<std::string>{"Both flags fallen. \n adjudicate a draw?"});
+  EXPECT_STREQ(Result, "1/2-1/2");
+  EXPECT_STREQ(Termination, "both flags fallen");
+  EXPECT_STREQ(CommentoRisultato, "both flags fallen");
+}
+
+TEST_F(BandierinaTest, DecliningKeepsTheClockRunningAndDoesNotAskAgain) {
+  Posizione(FenIniziale);
+  fake.answer(IDNO);
+  Attende(6500);
+  EXPECT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(InMoto, 1);
+  EXPECT_STREQ(Result, "*");
+  EXPECT_EQ(Orologio(0), "-00:00:05");
+}
+
+TEST_F(BandierinaTest, BlacksFlag) {
+  Posizione(FenIniziale);
+  Muove(0);
+  TempoRimasto[1] = 500;
+  fake.answer(IDYES);
+  Attende(600);
+  EXPECT_EQ(Domande(), std::vector<std::string>{
+                           "Black's flag falls: adjudicate the game ( 1-0 )?"});
+  EXPECT_STREQ(Result, "1-0");
+}
+
+struct RitiraTest : AmbienteOrologio {
+  void SetUp() override {
+    AmbienteOrologio::SetUp();
+    ASSERT_EQ(NuovaPosizione(FenIniziale), 1);
+    ContatoreMosse = 0;
+  }
+  // Plays the legal move from -> to and records its text.
+  void Gioca(int da, int a, const char* testo) {
+    for (std::uint64_t* m = BufferMosseGenerate; m < FineMosseGenerate; ++m) {
+      if (static_cast<int>(DaCasa(*m)) != da || static_cast<int>(ACasa(*m)) != a) continue;
+      ASSERT_EQ(TavolaFaiMossa()[SpecieMossa(*m) & 63](*m), 1);
+      std::snprintf(ElencoStringaMossa[ContatoreMosse], 8, "%s", testo);
+      GeneraMosseLegali();
+      return;
+    }
+    FAIL() << "no such move";
+  }
+};
+
+TEST_F(RitiraTest, TakingBackRestoresThePositionAndLogsTheMove) {
+  Gioca(52, 36, "e4");  // e2-e4
+  Gioca(12, 28, "e5");  // e7-e5
+  fake.tones.clear();
+  comando_RitiraUltimaMossa();
+  EXPECT_EQ(ContatoreMosse, 1u);
+  EXPECT_NE(PezzoIn[12], CasaVuota);  // the black pawn is back on e7
+  EXPECT_EQ(PezzoIn[28], CasaVuota);
+  EXPECT_EQ(UltimoRecord->tipo, recMossaRitirata);
+  EXPECT_STREQ(UltimoRecord->testo, "e5");
+  ASSERT_EQ(fake.tones.size(), 3u);
+  EXPECT_EQ(fake.tones[1].hz, 50000);
+  EXPECT_EQ(TempoRimasto[0], 7200000);  // times are not changed
+  comando_RitiraUltimaMossa();
+  EXPECT_EQ(ContatoreMosse, 0u);
+  comando_RitiraUltimaMossa();
+  EXPECT_EQ(Domande().back(),
+            "Current position is the initial one: there is no move to take back.");
+}
+
+TEST_F(RitiraTest, RefusedWhileTheClockRuns) {
+  Gioca(52, 36, "e4");
+  OrologioInMoto();
+  comando_RitiraUltimaMossa();
+  EXPECT_EQ(Domande().back(), "In order to take back a move, you must first stop the clock.");
+  EXPECT_EQ(ContatoreMosse, 1u);
+}
+
+TEST_F(RitiraTest, InAnAdjudicatedGameItAsksAndThenClearsTheResult) {
+  Gioca(52, 36, "e4");
+  Aggiudica("Abandoned", "black resins", "1-0");
+  fake.answer(IDNO);
+  comando_RitiraUltimaMossa();
+  EXPECT_EQ(ContatoreMosse, 1u);
+  EXPECT_STREQ(Result, "1-0");
+  EXPECT_EQ(Domande().back(),
+            "Black resins, game adjudicated ( 1-0 ).\nReset the adjudgement and edit the game "
+            "anyway?");
+  fake.answer(IDYES);
+  comando_RitiraUltimaMossa();
+  EXPECT_EQ(ContatoreMosse, 0u);
+  EXPECT_STREQ(Result, "*");
+  EXPECT_STREQ(Termination, "?");
+}
+
+}  // namespace
+}  // namespace orologio_test
