@@ -81,7 +81,8 @@ int dom_AggiudicaPerTempo(int c) {
 
 int dom_AggiudicaPattaPerTempo(int c) {
   char testo[256];
-  std::snprintf(testo, sizeof testo, lang() == 2 ? "%s, %s.\n¿%s ( 1/2-1/2 )?" : "%s, %s.\n%s ( 1/2-1/2 )?",
+  std::snprintf(testo, sizeof testo,
+                lang() == 2 ? "%s, %s.\n¿%s ( 1/2-1/2 )?" : "%s, %s.\n%s ( 1/2-1/2 )?",
                 Commento(c == 0 ? cvBandierinaBianco : cvBandierinaNero),
                 Testo(StrNonPuoVincere, 2, 1 - c), Testo(StrAggiudicaPartita));
   return Domanda(testo);
@@ -129,7 +130,9 @@ int AggiudicaDopoMossa(Verdetto v) {
     case verdettoScaccoMatto:
       Aggiudica("Checkmate", Commento(cvScaccoMatto), StringaSconfitta[ContatoreMosse & 1]);
       break;
-    case verdettoStallo: Aggiudica("stalemate", Commento(cvStallo), "1/2-1/2"); break;
+    case verdettoStallo:
+      Aggiudica("stalemate", Commento(cvStallo), "1/2-1/2");
+      break;
     case verdettoMaterialeInsufficiente:
       Aggiudica("insufficient material", Commento(cvMaterialeInsufficiente), "1/2-1/2");
       break;
@@ -141,7 +144,8 @@ int AggiudicaDopoMossa(Verdetto v) {
       if (Domanda(Testo(StrDomandaTripliceRipetizione)) != 6) return 0;
       Aggiudica("threefold repetition", Commento(cvTripliceRipetizione), "1/2-1/2");
       return 1;
-    default: return 0;
+    default:
+      return 0;
   }
   avisa_aggiudicazione();
   return 1;

@@ -20,7 +20,10 @@ void BandierinaCaduta(int colore);
 
 // Verdicts found after a move.
 enum Verdetto : int {
-  verdettoScaccoMatto, verdettoStallo, verdettoMaterialeInsufficiente, verdetto50Mosse,
+  verdettoScaccoMatto,
+  verdettoStallo,
+  verdettoMaterialeInsufficiente,
+  verdetto50Mosse,
   verdettoTripliceRipetizione
 };
 // Records a verdict: the immediate ones with the report box, the others after

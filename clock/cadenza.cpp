@@ -54,8 +54,12 @@ bool LeggiNumero(const std::string& t, std::size_t& i, std::int32_t& valore) {
 void ScriviCadenza() {
   std::string s;
   switch (P(iniClockMode)) {
-    case 0: ScriviPeriodo(s, P(iniP1M), P(iniP1T), P(iniP1I)); break;
-    case 1: ScriviPeriodo(s, -1, P(iniP1T), P(iniP1I)); break;
+    case 0:
+      ScriviPeriodo(s, P(iniP1M), P(iniP1T), P(iniP1I));
+      break;
+    case 1:
+      ScriviPeriodo(s, -1, P(iniP1T), P(iniP1I));
+      break;
     case 2:
       ScriviPeriodo(s, P(iniP1M), P(iniP1T), P(iniP1I));
       s += ':';
@@ -163,16 +167,30 @@ int LeggiDatiCadenzaDaStringa(const char* testo, DatiCadenza* cadenza) {
   for (int k = 0; k < n; ++k) tipi = tipi * 10 + periodi[k].tipo;
   int modo;
   switch (tipi) {
-    case 0: modo = 5; break;
-    case 1: modo = 0; break;
-    case 2: modo = 1; break;
-    case 12: modo = 2; break;
-    case 112: modo = 3; break;
-    case 1112: modo = 4; break;
-    default: return 0;
+    case 0:
+      modo = 5;
+      break;
+    case 1:
+      modo = 0;
+      break;
+    case 2:
+      modo = 1;
+      break;
+    case 12:
+      modo = 2;
+      break;
+    case 112:
+      modo = 3;
+      break;
+    case 1112:
+      modo = 4;
+      break;
+    default:
+      return 0;
   }
   cadenza->modo = modo;
-  for (int k = 0; k < 4; ++k) cadenza->periodo[k] = k < n ? periodi[k] : DatiPeriodo{-1, -1, -1, -1};
+  for (int k = 0; k < 4; ++k)
+    cadenza->periodo[k] = k < n ? periodi[k] : DatiPeriodo{-1, -1, -1, -1};
   return 1;
 }
 

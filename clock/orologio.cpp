@@ -130,7 +130,9 @@ void PremiOrologio(int c) {
       incremento(iniP1I);
       if (n % P(iniP1M) == 0) periodo(iniP1T);
       break;
-    case 1: incremento(iniP1I); break;
+    case 1:
+      incremento(iniP1I);
+      break;
     case 2:
       if (n <= fine1) {
         incremento(iniP1I);
@@ -209,8 +211,8 @@ void SuonaAlarme(int c, int s) {
     Beep(1000, 100);
     Beep(1000, 100);
     char testo[256];
-    std::snprintf(testo, sizeof testo, "%s %s: %s.", Testo(StrAttenzione),
-                  Testo(StrColore, 2, c), StrTempo(s));
+    std::snprintf(testo, sizeof testo, "%s %s: %s.", Testo(StrAttenzione), Testo(StrColore, 2, c),
+                  StrTempo(s));
     Anuncia(testo, 1);
     return;
   }
@@ -224,8 +226,7 @@ void ModificaTempo(int c, int m) {
     std::snprintf(testo, sizeof testo, "%s: %s %s", Testo(StrColore, 2, c), Testo(StrPiu),
                   StrTempo(m * 60));
   else
-    std::snprintf(testo, sizeof testo, "%s: %s", Testo(StrColore, 2, c),
-                  StrTempo(m * 60));
+    std::snprintf(testo, sizeof testo, "%s: %s", Testo(StrColore, 2, c), StrTempo(m * 60));
   InserisciNuovoRecord(recTempoModificato, testo);
 }
 

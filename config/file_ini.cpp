@@ -24,11 +24,16 @@ bool interruttore(int i) { return i == iniautorefresh || i == iniautosave || i =
 // Name of value v of parameter i, for the parameters whose values have names.
 const char* NomeValore(int i, int v) {
   switch (i) {
-    case iniClockMode: return Testo(StrValorePeriodo, 6, v);
-    case iniAssistanceType: return Testo(StrValoreAssistenza, 3, v);
-    case iniMDV: return Testo(StrValoreAssistente, 3, v);
-    case inilang: return str_ValoreLingua[v];
-    default: return StrSpentoAcceso[v];
+    case iniClockMode:
+      return Testo(StrValorePeriodo, 6, v);
+    case iniAssistanceType:
+      return Testo(StrValoreAssistenza, 3, v);
+    case iniMDV:
+      return Testo(StrValoreAssistente, 3, v);
+    case inilang:
+      return str_ValoreLingua[v];
+    default:
+      return StrSpentoAcceso[v];
   }
 }
 
@@ -153,7 +158,9 @@ struct Lettore {
   const std::string& t;
   std::size_t pos = 0;
 
-  bool spazio(char c) const { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+  bool spazio(char c) const {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+  }
   // A blank-delimited word, after any white space.
   std::string parola() {
     while (pos < t.size() && spazio(t[pos])) ++pos;
@@ -225,7 +232,7 @@ static void LeggiFileIni() {
     std::fclose(f);
   }
 
-  unsigned visti = 0;  // one bit per parameter found
+  unsigned visti = 0;                 // one bit per parameter found
   std::string consultare, costruire;  // empty: the file does not give the name
   Lettore l{testo};
   while (l.pos < testo.size()) {

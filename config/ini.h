@@ -12,10 +12,33 @@ struct VoceIni {
 
 // Indices into ParametroIni.
 enum IndiceIni : int {
-  iniClockMode, iniP1T, iniP1I, iniP1M, iniP2T, iniP2I, iniP2M, iniP3T, iniP3I, iniP3M,
-  iniP4T, iniP4I, inia1, inia2, inia3, inia4, inia5, iniautorefresh, iniautosave,
-  iniAssistanceType, iniMDV, inilang, iniEchoExplorer, iniMinPlyBookLine, iniMaxPlyBookLine,
-  iniMinEloRating, NumeroParametriIni
+  iniClockMode,
+  iniP1T,
+  iniP1I,
+  iniP1M,
+  iniP2T,
+  iniP2I,
+  iniP2M,
+  iniP3T,
+  iniP3I,
+  iniP3M,
+  iniP4T,
+  iniP4I,
+  inia1,
+  inia2,
+  inia3,
+  inia4,
+  inia5,
+  iniautorefresh,
+  iniautosave,
+  iniAssistanceType,
+  iniMDV,
+  inilang,
+  iniEchoExplorer,
+  iniMinPlyBookLine,
+  iniMaxPlyBookLine,
+  iniMinEloRating,
+  NumeroParametriIni
 };
 
 extern VoceIni ParametroIni[NumeroParametriIni];

@@ -1,11 +1,9 @@
 #include "data/msg_clock.h"
 
-const char* const MsgOrologioGiaInMoto[3] = {"l'orologio è già in moto.",
-                                             "the clock is already running.",
-                                             "el relój ya está en marcha."};
-const char* const MsgOrologioGiaFermo[3] = {"l'orologio è già fermo.",
-                                            "the clock is already stopped.",
-                                            "el relój ya está detenido."};
+const char* const MsgOrologioGiaInMoto[3] = {
+    "l'orologio è già in moto.", "the clock is already running.", "el relój ya está en marcha."};
+const char* const MsgOrologioGiaFermo[3] = {
+    "l'orologio è già fermo.", "the clock is already stopped.", "el relój ya está detenido."};
 const char* const StrOrologioAnnuncioInMoto[3] = {"orologio in moto", "clock is running",
                                                   "relój en marcha"};
 const char* const StrOrologioAnnuncioFermo[3] = {"orologio fermo", "clock stopped",
@@ -48,18 +46,40 @@ const char* const MsgRitiraConOrologioInMoto[3] = {
 };
 
 const char* const StrCommentoVerdetto[3 * 11] = {
-    "scaccomatto", "stallo", "materiale insufficiente", "regola delle 50 mosse",
-    "triplice ripetizione", "cade la bandierina del bianco", "cade la bandierina del nero",
-    "entrambe le bandierine cadute", "Patta d'accordo", "il bianco abbandona",
+    "scaccomatto",
+    "stallo",
+    "materiale insufficiente",
+    "regola delle 50 mosse",
+    "triplice ripetizione",
+    "cade la bandierina del bianco",
+    "cade la bandierina del nero",
+    "entrambe le bandierine cadute",
+    "Patta d'accordo",
+    "il bianco abbandona",
     "il nero abbandona",
 
-    "checkmate", "stalemate", "insufficent material", "50 moves rule", "threefold repetition",
-    "white's flag falls", "black's flag falls", "both flags fallen", "Draw by agreement",
-    "white resins", "black resins",
+    "checkmate",
+    "stalemate",
+    "insufficent material",
+    "50 moves rule",
+    "threefold repetition",
+    "white's flag falls",
+    "black's flag falls",
+    "both flags fallen",
+    "Draw by agreement",
+    "white resins",
+    "black resins",
 
-    "jaque mate", "ahogado", "material insuficiente", "regla de las 50 jugadas",
-    "triple repetición", "cae la bandera de las blancas", "cae la bandera de las negras",
-    "ambas banderas caídas", "Tablas de mutuo acuerdo", "las blancas abandonan",
+    "jaque mate",
+    "ahogado",
+    "material insuficiente",
+    "regla de las 50 jugadas",
+    "triple repetición",
+    "cae la bandera de las blancas",
+    "cae la bandera de las negras",
+    "ambas banderas caídas",
+    "Tablas de mutuo acuerdo",
+    "las blancas abandonan",
     "las negras abandonan",
 };
 const char* const StrDomanda50Mosse[3] = {
@@ -93,9 +113,8 @@ const char* const StrDomandaAbbandono[3 * 2] = {
 const char* const StrAggiudicaPartita[3] = {"aggiudicare la partita", "adjudicate the game",
                                             "adjudicar el juego"};
 const char* const StrNonPuoVincere[3 * 2] = {
-    "il bianco non può vincere",   "il nero non può vincere",
-    "white can not win",           "black can not win",
-    "las blancas no pueden ganar", "las negras no pueden ganar",
+    "il bianco non può vincere", "il nero non può vincere",     "white can not win",
+    "black can not win",         "las blancas no pueden ganar", "las negras no pueden ganar",
 };
 const char* const StrPartitaAggiudicata[3] = {"partita aggiudicata", "game adjudicated",
                                               "partida adjudicada"};

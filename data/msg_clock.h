@@ -19,17 +19,25 @@ extern const char* const MsgRitiraConOrologioInMoto[3];
 // Adjudication.
 extern const char* const StrCommentoVerdetto[3 * 11];  // indexed by CommentoVerdetto
 enum CommentoVerdetto : int {
-  cvScaccoMatto, cvStallo, cvMaterialeInsufficiente, cv50Mosse, cvTripliceRipetizione,
-  cvBandierinaBianco, cvBandierinaNero, cvEntrambeBandierine, cvPattaDaccordo,
-  cvAbbandonaBianco, cvAbbandonaNero
+  cvScaccoMatto,
+  cvStallo,
+  cvMaterialeInsufficiente,
+  cv50Mosse,
+  cvTripliceRipetizione,
+  cvBandierinaBianco,
+  cvBandierinaNero,
+  cvEntrambeBandierine,
+  cvPattaDaccordo,
+  cvAbbandonaBianco,
+  cvAbbandonaNero
 };
 extern const char* const StrDomanda50Mosse[3];
 extern const char* const StrDomandaTripliceRipetizione[3];
 extern const char* const StrDomandaEntrambeBandierine[3];
-extern const char* const StrDomandaPattaDaccordo[3];   // without the question mark
-extern const char* const StrDomandaAbbandono[3 * 2];   // white resigns, black resigns
-extern const char* const StrAggiudicaPartita[3];       // "adjudicate the game"
-extern const char* const StrNonPuoVincere[3 * 2];      // white, black can not win
+extern const char* const StrDomandaPattaDaccordo[3];  // without the question mark
+extern const char* const StrDomandaAbbandono[3 * 2];  // white resigns, black resigns
+extern const char* const StrAggiudicaPartita[3];      // "adjudicate the game"
+extern const char* const StrNonPuoVincere[3 * 2];     // white, black can not win
 extern const char* const StrPartitaAggiudicata[3];
 extern const char* const StrAzzeraEAvviaOrologio[3];
 extern const char* const StrAzzeraEModifica[3];

@@ -1,9 +1,14 @@
 #include "data/msg_config.h"
 
 const char* const StrTipoParametroPeriodo[3 * 3] = {
-    "durata in minuti del", "incremento in secondi nel", "numero di mosse da completare nel",
-    "duration in minutes of", "increment in seconds in the", "number of moves to complete in the",
-    "duración en minutos del", "incremento en segundos en el",
+    "durata in minuti del",
+    "incremento in secondi nel",
+    "numero di mosse da completare nel",
+    "duration in minutes of",
+    "increment in seconds in the",
+    "number of moves to complete in the",
+    "duración en minutos del",
+    "incremento en segundos en el",
     "número de movimientos a completar en el",
 };
 
@@ -17,9 +22,9 @@ const char* const StrEtichettaModoOrologio[3] = {"modalità orologio", "clock mo
                                                  "modo de reloj"};
 
 const char* const StrNomeAllarme[3 * 5] = {
-    "primo allarme",   "secondo allarme", "terzo allarme",   "quarto allarme", "quinto allarme",
-    "first alarm",     "second alarm",    "third alarm",     "fourth alarm",   "fifth alarm",
-    "primera alarma",  "segunda alarma",  "tercera alarma",  "cuarta alarma",  "quinta alarma",
+    "primo allarme",  "secondo allarme", "terzo allarme",  "quarto allarme", "quinto allarme",
+    "first alarm",    "second alarm",    "third alarm",    "fourth alarm",   "fifth alarm",
+    "primera alarma", "segunda alarma",  "tercera alarma", "cuarta alarma",  "quinta alarma",
 };
 
 const char* const StrEtichettaAltriParametri[3 * 9] = {
@@ -99,8 +104,7 @@ const char* const StrValoreAssistente[3 * 3] = {
 const char* const str_ValoreLingua[3] = {"italiano", "english", "español"};
 
 const char* const StrPredefinito[3] = {"Predefinito", "Default", "Predeterminado"};
-const char* const StrValoriAmmessi[3] = {"Valori ammessi", "Values allowed",
-                                         "Valores permitidos"};
+const char* const StrValoriAmmessi[3] = {"Valori ammessi", "Values allowed", "Valores permitidos"};
 const char* const StrSemimosseUnita[3] = {"semimosse", "plies", "jugadas"};
 const char* const StrUnitaAllarme[3] = {"minuti rimasti", "minutes left", "minutos restantes"};
 const char* const StrImpostare[3] = {"Impostare", "Set", "¿setear"};
@@ -138,10 +142,9 @@ const char* const MsgIniNonScrivibile[3] = {
     "no se puede escribir vantorel.ini.\nLa configuración vale solo hasta que se cierre el "
     "programa.",
 };
-const char* const StrNoValoreParametro[3] = {"Nessun valore specificato per",
-                                             "No value specified for",
-                                             "no se especificó un valor para"};
+const char* const StrNoValoreParametro[3] = {
+    "Nessun valore specificato per", "No value specified for", "no se especificó un valor para"};
 const char* const StrValoreNonValido[3] = {"Valore non valido per", "Not valid value for",
                                            "Valor no válido para"};
-const char* const StrLinguaImpostata[3] = {"impostata la lingua italiana", "English language is set",
-                                           "se establece el idioma español"};
+const char* const StrLinguaImpostata[3] = {
+    "impostata la lingua italiana", "English language is set", "se establece el idioma español"};

@@ -13,10 +13,10 @@ extern const char* const StrLibroDaCostruire[3];
 
 // Value names.
 extern const char* const StrValorePeriodo[3 * 6];  // clock modes
-extern const char* const StrSpentoAcceso[2];        // "off", "on" in every language
+extern const char* const StrSpentoAcceso[2];       // "off", "on" in every language
 extern const char* const StrValoreAssistenza[3 * 3];
 extern const char* const StrValoreAssistente[3 * 3];  // move description verbosity
-extern const char* const str_ValoreLingua[3];          // the same in every language
+extern const char* const str_ValoreLingua[3];         // the same in every language
 
 // Pieces of the file comments and of the questions.
 extern const char* const StrPredefinito[3];

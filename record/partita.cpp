@@ -104,8 +104,8 @@ void SalvaOSegnaNonSalvata() {
 }
 
 static int IndiceCampo(const char* campo) {
-  const char* campi[] = {StrEvent,        StrRound,     StrWhiteCognome, StrWhiteNome,
-                         StrWhiteElo,     StrBlackCognome, StrBlackNome, StrBlackElo};
+  const char* campi[] = {StrEvent,    StrRound,        StrWhiteCognome, StrWhiteNome,
+                         StrWhiteElo, StrBlackCognome, StrBlackNome,    StrBlackElo};
   for (int i = 0; i < 8; ++i)
     if (campo == campi[i]) return i;
   return -1;

@@ -5,8 +5,14 @@
 
 // Record types.
 enum TipoRecord : int {
-  recNuovaPartita, recPartitaIncollata, recOrologioInMoto, recOrologioFermato,
-  recTempoModificato, recMossaInserita, recMossaRitirata, recPartitaAggiudicata
+  recNuovaPartita,
+  recPartitaIncollata,
+  recOrologioInMoto,
+  recOrologioFermato,
+  recTempoModificato,
+  recMossaInserita,
+  recMossaRitirata,
+  recPartitaAggiudicata
 };
 
 struct RecordEvento {

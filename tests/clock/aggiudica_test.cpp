@@ -94,8 +94,7 @@ TEST_F(AggiudicaTest, ImmediateVerdictsAreReported) {
   ParametroIni[inilang].valore = 0;
   AggiudicaDopoMossa(verdettoMaterialeInsufficiente);
   EXPECT_STREQ(Termination, "insufficient material");
-  EXPECT_EQ(fake.dialogs.back().text,
-            "Materiale insufficiente, partita aggiudicata ( 1/2-1/2 ).");
+  EXPECT_EQ(fake.dialogs.back().text, "Materiale insufficiente, partita aggiudicata ( 1/2-1/2 ).");
 }
 
 TEST_F(AggiudicaTest, RuleVerdictsAreAskedFirst) {
@@ -152,8 +151,8 @@ TEST_F(BandierinaTest, TheOpponentCanWin) {
   Posizione(FenIniziale);
   fake.answer(IDYES);
   Attende(1500);
-  EXPECT_EQ(Domande(), std::vector<std::string>{
-                           "White's flag falls: adjudicate the game ( 0-1 )?"});
+  EXPECT_EQ(Domande(),
+            std::vector<std::string>{"White's flag falls: adjudicate the game ( 0-1 )?"});
   EXPECT_STREQ(Result, "0-1");
   EXPECT_STREQ(Termination, "time forfeit");
   EXPECT_STREQ(CommentoRisultato, "white's flag falls");
@@ -208,8 +207,8 @@ TEST_F(BandierinaTest, BlacksFlag) {
   TempoRimasto[1] = 500;
   fake.answer(IDYES);
   Attende(600);
-  EXPECT_EQ(Domande(), std::vector<std::string>{
-                           "Black's flag falls: adjudicate the game ( 1-0 )?"});
+  EXPECT_EQ(Domande(),
+            std::vector<std::string>{"Black's flag falls: adjudicate the game ( 1-0 )?"});
   EXPECT_STREQ(Result, "1-0");
 }
 

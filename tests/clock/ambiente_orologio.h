@@ -16,6 +16,7 @@
 #include "core/mossa.h"
 #include "core/mosse_legali.h"
 #include "core/posizione.h"
+#include "core/tavole.h"
 #include "platform/fake/fake_backend.h"
 #include "record/partita.h"
 #include "record/report.h"
@@ -37,6 +38,7 @@ struct AmbienteOrologio : ::testing::Test {
 
   void SetUp() override {
     platform::install(&fake);
+    InizializzaTavoleScacchi();
     DefaultIni();
     parlato.clear();
     fake.libraries["jaws.dll"] = {{"JFWSayString", reinterpret_cast<void*>(&dici)}};

@@ -1,8 +1,9 @@
+#include "clock/cadenza.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "clock/cadenza.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
@@ -14,7 +15,7 @@ void Imposta(std::initializer_list<std::pair<int, int>> valori) {
   for (auto [i, v] : valori) ParametroIni[i].valore = v;
 }
 
-struct CadenzaTest : ::testing::Test {
+struct TestoCadenzaTest : ::testing::Test {
   CartellaTemporanea cartella;
   platform::FakeBackend fake;
   void SetUp() override {
@@ -31,7 +32,7 @@ struct CadenzaTest : ::testing::Test {
   }
 };
 
-TEST_F(CadenzaTest, TextOfEachMode) {
+TEST_F(TestoCadenzaTest, TextOfEachMode) {
   EXPECT_EQ(Scritta(), "7200");
   Imposta({{iniClockMode, 0}});
   EXPECT_EQ(Scritta(), "40/7200");
@@ -41,12 +42,18 @@ TEST_F(CadenzaTest, TextOfEachMode) {
   EXPECT_EQ(Scritta(), "300");  // never "+0"
   Imposta({{iniClockMode, 5}, {iniP1T, 3}, {iniP1I, 10}});
   EXPECT_EQ(Scritta(), "*180");  // the hourglass has no increment
-  Imposta({{iniClockMode, 3}, {iniP1T, 90}, {iniP1I, 30}, {iniP2M, 20}, {iniP2T, 60},
-           {iniP2I, 0}, {iniP3T, 15}, {iniP3I, 5}});
+  Imposta({{iniClockMode, 3},
+           {iniP1T, 90},
+           {iniP1I, 30},
+           {iniP2M, 20},
+           {iniP2T, 60},
+           {iniP2I, 0},
+           {iniP3T, 15},
+           {iniP3I, 5}});
   EXPECT_EQ(Scritta(), "40/5400+30:20/3600:900+5");
 }
 
-TEST_F(CadenzaTest, TheLongestTextFits) {
+TEST_F(TestoCadenzaTest, TheLongestTextFits) {
   for (int i = iniClockMode; i <= iniP4I; ++i) ParametroIni[i].valore = ParametroIni[i].massimo;
   ParametroIni[iniClockMode].valore = 4;
   EXPECT_EQ(Scritta(), "100/43200+600:100/43200+600:100/43200+600:43200+600");
@@ -59,7 +66,7 @@ DatiCadenza Analizza(const char* testo, int* esito) {
   return d;
 }
 
-TEST_F(CadenzaTest, ValidTexts) {
+TEST_F(TestoCadenzaTest, ValidTexts) {
   int ok;
   DatiCadenza d = Analizza("40/7200+30:3600", &ok);
   ASSERT_EQ(ok, 1);
@@ -112,26 +119,47 @@ TEST_F(CadenzaTest, ValidTexts) {
   EXPECT_EQ(d.modo, 4);
 }
 
-TEST_F(CadenzaTest, InvalidTexts) {
-  for (const char* testo :
-       {"30", "43260", "9/3600", "101/3600", "40/3600+601", "40/3600:40/3600", "3600:40/3600",
-        "5*60", "40/60/60", "300+2+2", "*", "*180+5", "/3600", "+5", "40/", "300+", "", ":",
-        "7200:", "abc", "72a0", "40/3600:3600:3600", "99999999999999", "*30", "-300",
-        "3600:3600"}) {
+TEST_F(TestoCadenzaTest, InvalidTexts) {
+  for (const char* testo : {"30",
+                            "43260",
+                            "9/3600",
+                            "101/3600",
+                            "40/3600+601",
+                            "40/3600:40/3600",
+                            "3600:40/3600",
+                            "5*60",
+                            "40/60/60",
+                            "300+2+2",
+                            "*",
+                            "*180+5",
+                            "/3600",
+                            "+5",
+                            "40/",
+                            "300+",
+                            "",
+                            ":",
+                            "7200:",
+                            "abc",
+                            "72a0",
+                            "40/3600:3600:3600",
+                            "99999999999999",
+                            "*30",
+                            "-300",
+                            "3600:3600"}) {
     int ok;
     Analizza(testo, &ok);
     EXPECT_EQ(ok, 0) << '"' << testo << '"';
   }
 }
 
-TEST_F(CadenzaTest, OnePeriodReadsOnlyItsLength) {
+TEST_F(TestoCadenzaTest, OnePeriodReadsOnlyItsLength) {
   DatiPeriodo p;
   EXPECT_EQ(LeggiDatiPeriodoDaStringa("7200junk", 4, &p), 1);
   EXPECT_EQ(p.minuti, 120);
   EXPECT_EQ(p.tipo, 2);
 }
 
-TEST_F(CadenzaTest, EveryModeRoundTripsThroughText) {
+TEST_F(TestoCadenzaTest, EveryModeRoundTripsThroughText) {
   const int valori[][12] = {
       {0, 25, 10, 30, 1, 1, 10, 1, 1, 10, 1, 1},
       {1, 3, 2, 40, 120, 0, 40, 120, 0, 40, 120, 0},
@@ -180,7 +208,7 @@ TEST_F(CadenzaTest, EveryModeRoundTripsThroughText) {
   }
 }
 
-TEST_F(CadenzaTest, TakingOverATimeControlSetsTheTimesLeft) {
+TEST_F(TestoCadenzaTest, TakingOverATimeControlSetsTheTimesLeft) {
   int ok;
   DatiCadenza d = Analizza("40/7200+30:3600", &ok);
   d.tempo_bianco = 3599;
@@ -205,7 +233,7 @@ TEST_F(CadenzaTest, TakingOverATimeControlSetsTheTimesLeft) {
   EXPECT_EQ(TempoRimasto[0], 3599000);
 }
 
-TEST_F(CadenzaTest, FreshClockFromTheParameters) {
+TEST_F(TestoCadenzaTest, FreshClockFromTheParameters) {
   ParametroIni[iniP1T].valore = 90;
   TempoRimasto[0] = 5;
   CaricaTempoDaiParametri();

@@ -8,18 +8,27 @@ namespace {
 using OrologioTest = AmbienteOrologio;
 
 TEST(SecondiInMillisecondi, RoundsUp) {
-  const std::pair<std::int64_t, int> casi[] = {
-      {0, 0},    {1, 1},     {1000, 1},  {1001, 2},    {1500, 2},     {-1, 0},
-      {-500, 0}, {-999, 0},  {-1000, -1}, {-1999, -1}, {-2000, -2},   {7200000, 7200},
-      {2147483647, 2147484}, {-2147483647, -2147483}};
+  const std::pair<std::int64_t, int> casi[] = {{0, 0},
+                                               {1, 1},
+                                               {1000, 1},
+                                               {1001, 2},
+                                               {1500, 2},
+                                               {-1, 0},
+                                               {-500, 0},
+                                               {-999, 0},
+                                               {-1000, -1},
+                                               {-1999, -1},
+                                               {-2000, -2},
+                                               {7200000, 7200},
+                                               {2147483647, 2147484},
+                                               {-2147483647, -2147483}};
   for (auto [ms, s] : casi) EXPECT_EQ(SecondiInMillisecondi(ms), s) << ms;
 }
 
 TEST_F(OrologioTest, TheDisplayRoundsUpAndShowsTheSign) {
   const std::pair<std::int32_t, const char*> casi[] = {
-      {1500, " 00:00:02"}, {1000, " 00:00:01"}, {0, " 00:00:00"},
-      {-500, " 00:00:00"}, {-1000, "-00:00:01"}, {-7000, "-00:00:07"},
-      {7200000, " 02:00:00"}, {45296000, " 12:34:56"}};
+      {1500, " 00:00:02"},  {1000, " 00:00:01"},  {0, " 00:00:00"},       {-500, " 00:00:00"},
+      {-1000, "-00:00:01"}, {-7000, "-00:00:07"}, {7200000, " 02:00:00"}, {45296000, " 12:34:56"}};
   for (auto [ms, atteso] : casi) {
     TempoVisualizzato[0] = 999999;
     StampaTempo(0, SecondiInMillisecondi(ms));
@@ -370,16 +379,16 @@ TEST_F(OrologioTest, BonusAndPenaltyRefusals) {
     fake.dialogs.clear();
     Digita(valore);
     comando_ModificaTempo(1);
-    EXPECT_EQ(Domande(), std::vector<std::string>{
-                             "The entered value for minutes is out of range. \n A correct input "
-                             "should be from 1 up to 30."})
+    EXPECT_EQ(Domande(),
+              std::vector<std::string>{
+                  "The entered value for minutes is out of range. \n A correct input "
+                  "should be from 1 up to 30."})
         << valore;
   }
   fuoco = 0;
   Digita("5");
   comando_ModificaTempo(0);
-  EXPECT_EQ(Domande().back(),
-            "To edit time, you must choose first what color you want to modify.");
+  EXPECT_EQ(Domande().back(), "To edit time, you must choose first what color you want to modify.");
   // While running the command is refused before the number is read.
   OrologioInMoto();
   fuoco = 2;

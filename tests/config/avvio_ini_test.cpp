@@ -24,8 +24,8 @@ TEST(AvvioIni, StartUpInAnEmptyDirectoryWritesTheDefaultFile) {
   platform::install(&fake);
   DefaultIni();
   inizializza();
-  EXPECT_EQ(Leggi(NomeFileIni),
-            Leggi(std::filesystem::path(VANTOREL_SOURCE_DIR) / "tests/fixtures/ini/default_en.ini"));
+  EXPECT_EQ(Leggi(NomeFileIni), Leggi(std::filesystem::path(VANTOREL_SOURCE_DIR) /
+                                      "tests/fixtures/ini/default_en.ini"));
   ASSERT_FALSE(fake.dialogs.empty());
   EXPECT_EQ(fake.dialogs[0].text, "Vantorel.ini not found.\nloading default values.");
   platform::install(nullptr);

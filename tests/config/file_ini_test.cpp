@@ -22,9 +22,7 @@ std::string Fixture(const char* nome) {
   return Leggi(std::filesystem::path(VANTOREL_SOURCE_DIR) / "tests/fixtures/ini" / nome);
 }
 
-void Scrivi(const std::string& testo) {
-  std::ofstream(NomeFileIni, std::ios::binary) << testo;
-}
+void Scrivi(const std::string& testo) { std::ofstream(NomeFileIni, std::ios::binary) << testo; }
 
 int Righe(const std::string& testo, const std::string& prefisso) {
   int n = 0;
@@ -57,7 +55,8 @@ TEST_F(FileIniTest, TheEnglishDefaultFileIsLaidOutExactly) {
   EXPECT_EQ(testo, Fixture("default_en.ini"));
   // The lines quoted as examples of the layout.
   EXPECT_EQ(testo.rfind("\nclock mode. Default 1. Values allowed: min 0, max 5.\n\t0=\tA recursive "
-                        "period.\n", 0),
+                        "period.\n",
+                        0),
             0u);
   for (const char* riga : {
            "\n$\tClockMode\t1\nduration in minutes of First period. Default 120. Values "
@@ -98,7 +97,8 @@ TEST_F(FileIniTest, OnlyTheLanguageGivenReportsMissingKeysInThatLanguage) {
   const std::string testo = Leggi(NomeFileIni);
   EXPECT_EQ(Righe(testo, "$\t"), 26);
   EXPECT_NE(testo.find("$\tlang\t2\n"), std::string::npos);
-  EXPECT_NE(testo.find("idioma . Predeterminado english. Valores permitidos: min 0, max 2.\n"), std::string::npos);
+  EXPECT_NE(testo.find("idioma . Predeterminado english. Valores permitidos: min 0, max 2.\n"),
+            std::string::npos);
   EXPECT_TRUE(testo.ends_with("@ BookToConsult\tbook\n@ BookToBild\tmy_book\n"));
 }
 

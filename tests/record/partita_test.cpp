@@ -1,3 +1,5 @@
+#include "record/partita.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,7 +9,6 @@
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
-#include "record/partita.h"
 #include "record/report.h"
 #include "tests/support/cartella_temporanea.h"
 #include "ui/stato.h"
