@@ -129,11 +129,14 @@ std::string parole_pulsanti(int stile) {
 }
 
 int mostra(int stile) {
+  // Speaking may itself open a dialog (a byte the 8-bit reader cannot take),
+  // which replaces the kept buffers: show what was kept before speaking.
+  std::string testo = testo_tenuto, titolo = titolo_tenuto;
   if (kParlaLeFinestre) {
-    std::string detto = titolo_tenuto + " " + testo_tenuto + " " + parole_pulsanti(stile);
+    std::string detto = titolo + " " + testo + " " + parole_pulsanti(stile);
     Anuncia(detto.c_str(), 1);
   }
-  return platform::current().message_box(testo_tenuto, titolo_tenuto, stile);
+  return platform::current().message_box(testo, titolo, stile);
 }
 
 }  // namespace

@@ -227,4 +227,19 @@ TEST_F(AnnuncioTest, OpenDialogIsSpokenWithCaptionTextAndButtons) {
   EXPECT_EQ(chiamate.back(), "say 1");
 }
 
+TEST_F(AnnuncioTest, ADialogWhoseSpeechReportsABadByteStillShowsItsOwnText) {
+  scegli(1);
+  FinestraDiDialogo(
+      "file ab\x80"
+      "cd.pgn",
+      MB_OK);
+  ASSERT_EQ(fake.dialogs.size(), 2u);
+  EXPECT_EQ(fake.dialogs[0].text, " Carattere con piu di 4 byte in ConvertiUtf8InAscii");
+  EXPECT_EQ(fake.dialogs[1].text,
+            "File ab\x80"
+            "cd.pgn");
+  EXPECT_EQ(fake.dialogs[1].caption, "Attention!");
+  EXPECT_EQ(ultimo_testo_jaws, "Attention! File abcd.pgn OK");
+}
+
 }  // namespace
