@@ -21,7 +21,7 @@ extern const char* const StrScacco[3 * 3];         // check, discovered, double
 extern const char* const StrUnaUnitaTempo[3 * 3];  // one hour, minute, second
 extern const char* const StrUnitaTempo[3 * 3];     // hours, minutes, seconds
 extern const char* const StrMeno[3];
-extern const char* const StrPosizioneInizialeParlata[3];
+extern const char* const StrPosizioneIniziale[3];
 extern const char* const StrUltimaParlata[3 * 2];  // "last", "move"
 
 extern const char* const StrEtichettaAllarme[3 * 5];  // first alarm .. fifth alarm
