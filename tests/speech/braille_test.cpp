@@ -53,6 +53,12 @@ class FakeBrailleDisplay {
   }
   const std::string& path() const { return path_; }
 
+  // Waits until the driver has connected and been told the display's size.
+  bool connected() {
+    std::unique_lock lock(mutex_);
+    return changed_.wait_for(lock, kPatience, [&] { return connected_; });
+  }
+
   // Waits until a shown text contains needle.
   bool shows(const std::string& needle) {
     std::unique_lock lock(mutex_);
@@ -72,7 +78,11 @@ class FakeBrailleDisplay {
       if (poll(&p, 1, 50) <= 0) continue;
       if (client < 0) {
         client = accept(fd_, nullptr, nullptr);
-        if (client >= 0) send(client, "cells 40\n", 9, MSG_NOSIGNAL);
+        if (client >= 0 && send(client, "cells 40\n", 9, MSG_NOSIGNAL) == 9) {
+          std::lock_guard lock(mutex_);
+          connected_ = true;
+          changed_.notify_all();
+        }
         continue;
       }
       char chunk[1024];
@@ -104,6 +114,7 @@ class FakeBrailleDisplay {
   std::mutex mutex_;
   std::condition_variable changed_;
   std::vector<std::string> visual_;
+  bool connected_ = false;
 };
 
 std::string brltty_path() {
@@ -139,7 +150,10 @@ class Brltty {
     waitpid(pid_, nullptr, 0);
     pid_ = -1;
   }
-  bool running() const { return pid_ > 0; }
+  bool running() {
+    if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == pid_) pid_ = -1;  // it ended by itself
+    return pid_ > 0;
+  }
   const std::string& host() const { return host_; }
   // Waits until the BrlAPI server accepts connections.
   bool ready() const {
@@ -187,12 +201,14 @@ TEST_F(BrailleTest, TextReachesTheDisplayAndLosingItLeavesSpeechWorking) {
   FakeBrailleDisplay display;
   Brltty brltty(display.path(), 40 + getpid() % 900);
   ASSERT_TRUE(brltty.running());
-  ASSERT_TRUE(brltty.ready());
+  ASSERT_TRUE(display.connected()) << "brltty never reached the display";
+  ASSERT_TRUE(brltty.ready()) << "no BrlAPI server at " << brltty.host();
+  ASSERT_TRUE(brltty.running());
   setenv("BRLAPI_HOST", brltty.host().c_str(), 1);
 
   module = sr::load("nvda.dll");
   ASSERT_NE(module, nullptr);
-  ASSERT_TRUE(sr::braille_connected());
+  ASSERT_TRUE(sr::braille_connected()) << "BrlAPI at " << brltty.host();
   auto speak = reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_speakText"));
   auto braille = reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_brailleMessage"));
   speak(u"Perché e4");
