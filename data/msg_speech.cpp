@@ -66,13 +66,6 @@ const char* const StrMeno[3] = {"meno", "minus", "menos"};
 const char* const StrPosizioneIniziale[3] = {"posizione iniziale", "initial position",
                                              "posición inicial"};
 
-const char* const StrEtichettaAllarme[3 * 5] = {
-    "primo allarme",  "secondo allarme", "terzo allarme",  "quarto allarme", "quinto allarme",
-    "first alarm",    "second alarm",    "third alarm",    "fourth alarm",   "fifth alarm",
-    "primera alarma", "segunda alarma",  "tercera alarma", "cuarta alarma",  "quinta alarma",
-};
-
-const char* const StrMinutiRimasti[3] = {"minuti rimasti", "minutes left", "minutos restantes"};
 const char* const StrAllarmeDisattivo[3] = {"disattivo", "disabled", "desactivado"};
 
 const char* const StrFrasiCadenza[3 * 8] = {
@@ -108,9 +101,3 @@ const char* const StrPer[3] = {"per", "for", "para"};
 const char* const StrMosse[3] = {"mosse", "moves", "jugadas"};
 const char* const StrCon[3] = {"con", "with", "con"};
 const char* const StrDiIncremento[3] = {"di incremento", "of increment", "de incremento"};
-
-const char* const StrInfoPartitaParlata[3 * 5] = {
-    "evento", "turno", "cognome",     "nome",       "elo fide",         //
-    "event",  "round", "family name", "first name", "fide elo rating",  //
-    "evento", "ronda", "apellido",    "nombre",     "elo fide",
-};

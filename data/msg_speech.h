@@ -22,13 +22,9 @@ extern const char* const StrUnaUnitaTempo[3 * 3];  // one hour, minute, second
 extern const char* const StrUnitaTempo[3 * 3];     // hours, minutes, seconds
 extern const char* const StrMeno[3];
 extern const char* const StrPosizioneIniziale[3];
-extern const char* const StrUltimaParlata[3 * 2];  // "last", "move"
 
-extern const char* const StrEtichettaAllarme[3 * 5];  // first alarm .. fifth alarm
-extern const char* const StrMinutiRimasti[3];
 extern const char* const StrAllarmeDisattivo[3];
 
-extern const char* const StrTitoloCadenza[3];  // "Time control"
 // a recursive period of, a fixed time of, for the whole game, hourglass,
 // with an initial time of, a period of, plus, to complete the rest of the game
 extern const char* const StrFrasiCadenza[3 * 8];
@@ -36,6 +32,3 @@ extern const char* const StrPer[3];    // for (n moves)
 extern const char* const StrMosse[3];  // moves
 extern const char* const StrCon[3];    // with
 extern const char* const StrDiIncremento[3];
-
-// event, round, family name, first name, fide elo rating
-extern const char* const StrInfoPartitaParlata[3 * 5];

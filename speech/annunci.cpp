@@ -4,10 +4,14 @@
 #include <cstring>
 #include <string>
 
+#include "clock/orologio.h"
 #include "config/ini.h"
 #include "data/messages.h"
+#include "data/msg_config.h"
+#include "data/msg_record.h"
 #include "data/msg_speech.h"
 #include "data/msg_ui.h"
+#include "record/partita.h"
 #include "speech/annuncio.h"
 #include "ui/stato.h"
 
@@ -16,6 +20,8 @@ namespace {
 // Indices of the menu names used as titles.
 constexpr int kMenuCadenza = 5;
 constexpr int kMenuAllarmi = 6;
+constexpr int kMenuInfoPartita = 9;
+constexpr int kMenuGiocatore[2] = {17, 18};
 
 bool parla() { return ParametroIni[iniAssistanceType].valore != 0; }
 
@@ -147,8 +153,8 @@ void AnunciaAllarmi() {
   std::string t;
   for (int i = 0; i < 5; ++i) {
     int minuti = valore(inia1 + i);
-    t += formato(" %s", Testo(StrEtichettaAllarme, 5, i));
-    t += minuti ? formato(" %d %s;", minuti, Testo(StrMinutiRimasti))
+    t += formato(" %s", Testo(StrNomeAllarme, 5, i));
+    t += minuti ? formato(" %d %s;", minuti, Testo(StrUnitaAllarme))
                 : formato(" 0 %s;", Testo(StrAllarmeDisattivo));
     t += "\n";
   }
@@ -162,10 +168,31 @@ void AnunciaCadenza() {
   leggi(titolo, t);
 }
 
-// The time of a player needs the clock, the game information and the last
-// move need the game record and the chess core; until they are built these
-// read commands say nothing.
-void AnunciaTempo(int) {}
-void AnunciaInfoPartita() {}
-void AnunciaUltimaMossa() {}
-void LeggiStringaUltimaMossa(char* buffer) { buffer[0] = 0; }
+void AnunciaTempo(int colore) {
+  if (colore != 0 && colore != 1) return;
+  // With automatic refresh off the clock rows may be old: draw the time first.
+  AggiornaTempoASchermo();
+  std::string durata = StrTempo(TempoVisualizzato[colore]);
+  const char* nome = Testo(StrColore, 2, colore);
+  if (parla()) {
+    leggi(nome, formato("%s: %s.", nome, durata.c_str()));
+  } else {
+    leggi(nome, durata);
+  }
+}
+
+void AnunciaInfoPartita() {
+  auto campo = [](const char* v) { return *v ? v : "?"; };
+  auto riga = [&](int etichetta, const char* v, char fine) {
+    return formato("\n%s\t%s%c", Testo(StrEtichettaCampoInfo, 5, etichetta), campo(v), fine);
+  };
+  std::string t = riga(0, StrEvent, ',') + riga(1, StrRound, '.');
+  const char* cognome[2] = {StrWhiteCognome, StrBlackCognome};
+  const char* nome[2] = {StrWhiteNome, StrBlackNome};
+  const char* elo[2] = {StrWhiteElo, StrBlackElo};
+  for (int c = 0; c < 2; ++c) {
+    t += formato("\n%s:", Testo(str_NomeMenu, 22, kMenuGiocatore[c]));
+    t += riga(2, cognome[c], ',') + riga(3, nome[c], ',') + riga(4, elo[c], '.');
+  }
+  leggi(Testo(str_NomeMenu, 22, kMenuInfoPartita), t);
+}
