@@ -101,6 +101,7 @@ Bitboard Scacchi(int turno) {
 }  // namespace
 
 int CaricaPosizioneDaStringaFen(const char* testo) {
+  if (!testo) return 0;
   const char* p = testo;
   while (*p && (Spazio(*p) || *p == '[')) ++p;
   if (!*p || *p == ']') return 0;

@@ -10,7 +10,7 @@
 namespace {
 
 // The buffer is overwritten at every ply, so each level keeps its own copy of the list.
-std::uint64_t Conta(int profondita) {
+std::uint64_t ContaFoglie(int profondita) {
   GeneraMosseLegali();
   const std::uint64_t n = FineMosseGenerate - BufferMosseGenerate;
   if (profondita == 1) return n;
@@ -21,7 +21,7 @@ std::uint64_t Conta(int profondita) {
   std::uint64_t nodi = 0;
   for (std::uint64_t i = 0; i < n; ++i) {
     fai[SpecieMossa(mosse[i])](mosse[i]);
-    nodi += Conta(profondita - 1);
+    nodi += ContaFoglie(profondita - 1);
     ritira[SpecieMossa(mosse[i])](mosse[i]);
   }
   return nodi;
@@ -29,7 +29,7 @@ std::uint64_t Conta(int profondita) {
 
 }  // namespace
 
-std::uint64_t Perft(int profondita) { return profondita <= 0 ? 1 : Conta(profondita); }
+std::uint64_t Perft(int profondita) { return profondita <= 0 ? 1 : ContaFoglie(profondita); }
 
 void Divide(int profondita, const std::function<void(std::uint64_t, std::uint64_t)>& per_mossa) {
   GeneraMosseLegali();

@@ -48,7 +48,7 @@ TEST(Perft, SuiteOfKnownPositions) {
   ASSERT_GE(suite.size(), 50u);
   for (const auto& v : suite) {
     int d = 0;
-    while (d < int(v.nodi.size()) && v.nodi[d] <= 60000) ++d;
+    while (d < int(v.nodi.size()) && v.nodi[d] <= 40000) ++d;
     ASSERT_GT(d, 0) << v.fen;
     ASSERT_TRUE(Carica(v.fen.c_str())) << v.fen;
     EXPECT_EQ(Perft(d), v.nodi[d - 1]) << v.fen << " depth " << d;
