@@ -358,6 +358,7 @@ TEST_F(OrologioTest, BonusAndPenaltyTypedOnTheCommandLine) {
   EXPECT_EQ(Orologio(0), " 02:05:00");
   EXPECT_EQ(CharatteriInComando, 0);
   EXPECT_EQ(UltimoRecord->tipo, recTempoModificato);
+  EXPECT_STREQ(UltimoRecord->testo, "white: plus 5 minutes");
 
   fuoco = 1;
   Digita("30");
@@ -365,6 +366,7 @@ TEST_F(OrologioTest, BonusAndPenaltyTypedOnTheCommandLine) {
   comando_ModificaTempo(1);
   EXPECT_EQ(Domande().back(), "Subtract to black 30 minutes?");
   EXPECT_EQ(TempoRimasto[1], 7200000 - 1800000);
+  EXPECT_STREQ(UltimoRecord->testo, "black: minus 30 minutes");
 
   // Declined: nothing changes.
   Digita("2");
