@@ -102,6 +102,15 @@ TEST_F(FileIniTest, OnlyTheLanguageGivenReportsMissingKeysInThatLanguage) {
   EXPECT_TRUE(testo.ends_with("@ BookToConsult\tbook\n@ BookToBild\tmy_book\n"));
 }
 
+TEST_F(FileIniTest, AFileWithWindowsLineEndsReadsTheSame) {
+  Scrivi(Fixture("crlf_line_ends.ini"));
+  LeggiIni();
+  EXPECT_TRUE(fake.dialogs.empty());
+  EXPECT_EQ(ParametroIni[iniP1T].valore, 75);
+  EXPECT_STREQ(LibroDaConsultare, "book");  // no carriage return kept in the names
+  EXPECT_STREQ(LibroDaCostruire, "my_book");
+}
+
 TEST_F(FileIniTest, OutOfRangeValueIsReportedAndKeepsTheDefault) {
   Scrivi(Fixture("p1t_out_of_range.ini"));
   LeggiIni();
