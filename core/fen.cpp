@@ -190,7 +190,7 @@ int CaricaPosizioneDaStringaFen(const char* testo) {
 
   if (campi >= 4 && campo[3] != "-") {
     const std::string_view ep = campo[3];
-    if (ep.size() != 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] != (turno == Nero ? '3' : '6'))
+    if (ep.size() < 2 || ep[0] < 'a' || ep[0] > 'h' || ep[1] != (turno == Nero ? '3' : '6'))
       return 0;
     const std::uint64_t colonna = ep[0] - 'a';
     const std::uint64_t bersaglio = turno == Nero ? colonna + 40 : colonna + 16;
