@@ -1,47 +1,38 @@
 #include "ui/ciclo.h"
 
+#include "clock/orologio.h"
 #include "config/ini.h"
+#include "core/fen.h"
+#include "core/posizione.h"
 #include "core/tavole.h"
+#include "speech/annunci.h"
 #include "speech/annuncio.h"
 #include "ui/comandi.h"
+#include "ui/schermo.h"
 #include "ui/stato.h"
-
-namespace {
-
-bool alt(const platform::KeyEvent& k) {
-  return k.control_state & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED);
-}
-
-}  // namespace
 
 void inizializza() {
   auto& p = platform::current();
+  // The platform layer speaks UTF-8 everywhere: no code pages to set.
   p.set_title(TitoloConsole);
   InizializzaTavoleScacchi();
-  p.set_window_height(44);
-  // The settings, then the file rewritten at once so its comments are current.
+  InpostaDimensioneFinestra(0);
   LeggiIni();
   ScriviIni();
-}
-
-void GestisciTasto(const platform::KeyEvent& k) {
-  if (k.virtual_key == VK_F4 && alt(k)) {
-    switch (focus) {
-      case 0:
-        comando_esci();
-        return;
-      // The explorers and menus do not exist yet, so focus never leaves 0.
-      default:
-        FinestraDiDialogo("Errore in alt+f4", 64);
-        return;
-    }
-  }
-  // Every other command is added with the part of the program it belongs to.
+  DisegnaIntestazione();
+  StampaPannelloPrincipale();
+  CaricaAssistente(ParametroIni[iniAssistanceType].valore);
+  // The book builder does not exist yet, so it has no flags to clear.
+  NuovaPartita(FenIniziale);
+  AnuncioIniziale();
 }
 
 void CicloPrincipale() {
-  platform::KeyEvent keys[128];
-  int n = platform::current().read_keys(keys, 128, -1);
+  // The book builder's branch (progress announcements, every key refused)
+  // joins here when the builder is built.
+  if (InMoto) AggiornaTempoVisualizzato(static_cast<int>(ContatoreMosse & 1));
+  platform::KeyEvent tasti[128];
+  int n = platform::current().read_keys(tasti, 128, MillisecondiAlProssimoSecondo());
   for (int i = 0; i < n; ++i)
-    if (keys[i].key_down) GestisciTasto(keys[i]);
+    if (tasti[i].key_down) GestisciTasto(tasti[i]);
 }

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "clock/orologio.h"
+#include "core/posizione.h"
 #include "data/messages.h"
 #include "data/msg_ui.h"
 #include "platform/platform.h"
@@ -19,7 +21,7 @@ namespace {
 void Scrivi(const std::string& testo) { platform::current().write(testo); }
 
 // The knight of the header, one text per row from row 2.
-const char* const Cavallo[12] = {
+const char* const DisegnoCavallo[12] = {
     "    /\\^__",   "   //    \\",   "   |   0  \\_",  "   |    \\__| ",
     "   |     \\",  "   |      |",   "   |     /",     "   |     \\",
     "   |      \\", "   |       \\", "  ============", "  /          \\",
@@ -51,9 +53,14 @@ void ScriviIntestazioneCentrata(const char* testo, int y) {
 }
 
 // Double 1500 Hz beep when the cursor lands on the clock row of the side
-// whose clock is running. The running clock arrives with the clock engine;
-// until then no clock runs and there is nothing to signal.
-void SegnalaOrologioInMoto() {}
+// whose clock is running.
+void SegnalaOrologioInMoto() {
+  int lato = static_cast<int>(ContatoreMosse & 1);
+  if (InMoto && ((fuoco == 2 && lato == 0) || (fuoco == 1 && lato == 1))) {
+    Beep(1500, 4);
+    Beep(1500, 4);
+  }
+}
 
 void AnnunciaEditazione() {
   Beep(700, 9);
@@ -69,7 +76,7 @@ void InpostaDimensioneFinestra(int extra) { platform::current().set_window_heigh
 void DisegnaIntestazione() {
   InpostaDimensioneFinestra(0);
   gotoxy(0, 2);
-  for (const char* riga : Cavallo) Scrivi(std::string(riga) + "\n");
+  for (const char* riga : DisegnoCavallo) Scrivi(std::string(riga) + "\n");
   Scrivi("  " + std::string(76, '-') + "\n");
   for (int r = 0; r < 5; ++r) {
     gotoxy(15, 4 + r);

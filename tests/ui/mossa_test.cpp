@@ -1,0 +1,172 @@
+// Move entry from the command line and the tests at the end of each move.
+#include <string>
+
+#include "core/fine_partita.h"
+#include "core/posizione.h"
+#include "record/partita.h"
+#include "tests/ui/scenario.h"
+
+namespace {
+
+using scenario::Scenario;
+
+struct Mossa : Scenario {
+  void SetUp() override { Avvia(1); }
+  void Posizione(const char* fen) {
+    NuovaPartita(fen);
+    fake.tones.clear();
+    fake.dialogs.clear();
+    scenario::parlato.clear();
+  }
+};
+
+TEST_F(Mossa, NotAMoveRecordAndIllegalMoveAreRefusedWithADialog) {
+  Scenario::Mossa("Nd");
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text, "'Nd' - is not a correct move record.");
+  EXPECT_EQ(fake.dialogs[0].style, 64);
+  Scenario::Mossa("e5");
+  EXPECT_EQ(UltimoDialogo(), "'e5' - is not a legal move.");
+  Scenario::Mossa("O-O");
+  EXPECT_EQ(UltimoDialogo(), "'O-O' - is not a legal move.");
+  EXPECT_EQ(ContatoreMosse, 0u);
+  EXPECT_EQ(PartitaSalvata, 1);
+}
+
+TEST_F(Mossa, RefusalsInItalianAndSpanish) {
+  ParametroIni[inilang].valore = 0;
+  Scenario::Mossa("z9");
+  EXPECT_EQ(UltimoDialogo(), "'z9' - non è un'annotazione corretta di mossa.");
+  ParametroIni[inilang].valore = 2;
+  Scenario::Mossa("e5");
+  EXPECT_EQ(UltimoDialogo(), "'e5' - es un movimiento ilegál.");
+}
+
+TEST_F(Mossa, AmbiguousKnightsListBothWays) {
+  Posizione("4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1");
+  Scenario::Mossa("Nd2");
+  EXPECT_EQ(UltimoDialogo(), "'Nd2' is an ambiguous record.\nDisambiguate with Nbd2 or Nfd2.");
+  EXPECT_EQ(ContatoreMosse, 0u);
+  Scenario::Mossa("Nbd2");
+  EXPECT_EQ(ContatoreMosse, 1u);
+  EXPECT_EQ(std::string(ElencoStringaMossa[1]), "Nbd2");
+}
+
+TEST_F(Mossa, PromotionQuestion) {
+  Posizione("8/4P3/8/8/8/8/k7/4K3 w - - 0 1");
+  fake.answer(IDNO);
+  Scenario::Mossa("e8");
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text, "Promotion not specified.\nAre you going to promote qween?");
+  EXPECT_EQ(fake.dialogs[0].style, MB_YESNO);
+  EXPECT_EQ(ContatoreMosse, 0u);
+  fake.answer(IDYES);
+  Scenario::Mossa("e8");
+  EXPECT_EQ(std::string(ElencoStringaMossa[1]), "e8=Q");
+  EXPECT_EQ(fake.row(24).substr(27), "8               Q");
+}
+
+TEST_F(Mossa, NamedPromotionIsNotQuestioned) {
+  Posizione("8/4P3/8/8/8/8/k7/4K3 w - - 0 1");
+  Scenario::Mossa("e8N");
+  EXPECT_TRUE(fake.dialogs.empty());
+  EXPECT_EQ(std::string(ElencoStringaMossa[1]), "e8=N");
+}
+
+TEST_F(Mossa, CheckAndMateMarksAndTheMateVerdict) {
+  Mosse({"f3", "e5", "g4"});
+  EXPECT_STREQ(ElencoStringaMossa[3], "g4");
+  Scenario::Mossa("Qh4");
+  EXPECT_STREQ(ElencoStringaMossa[4], "Qh4#");
+  EXPECT_STREQ(Result, "0-1");
+  ASSERT_FALSE(fake.dialogs.empty());
+  EXPECT_EQ(UltimoDialogo(), "checkmate, game adjudicated ( 0-1 ).");
+  EXPECT_NE(fake.row(21).find("checkmate, game adjudicated ( 0-1 )"), std::string::npos);
+  Posizione("4k3/8/8/8/8/8/8/R3K3 w - - 0 1");
+  Scenario::Mossa("Ra8");
+  EXPECT_STREQ(ElencoStringaMossa[1], "Ra8+");
+  EXPECT_STREQ(Result, "*");
+}
+
+TEST_F(Mossa, StalemateVerdict) {
+  Posizione("k7/8/1Q6/8/8/8/8/4K3 w - - 0 1");
+  Scenario::Mossa("Kd2");
+  EXPECT_STREQ(Result, "*");
+  Posizione("k7/8/8/1Q6/8/8/8/4K3 w - - 0 1");
+  Scenario::Mossa("Qb6");
+  EXPECT_STREQ(Result, "1/2-1/2");
+  EXPECT_EQ(UltimoDialogo(), "stalemate, game adjudicated ( 1/2-1/2 ).");
+}
+
+TEST_F(Mossa, InsufficientMaterialAfterTheLastCapture) {
+  Posizione("4k3/8/8/8/8/8/3n4/4K3 w - - 0 1");
+  Scenario::Mossa("Kxd2");
+  EXPECT_STREQ(Result, "1/2-1/2");
+  EXPECT_NE(UltimoDialogo().find("game adjudicated ( 1/2-1/2 )"), std::string::npos);
+}
+
+TEST_F(Mossa, ShufflingKnightsAskTheThreefoldQuestion) {
+  fake.answer(IDNO);
+  Mosse({"Nf3", "Nf6", "Ng1", "Ng8"});
+  EXPECT_EQ(fake.row(18).substr(fake.row(18).find_first_not_of(' ')),
+            "The current position is identical to initial one");
+  EXPECT_TRUE(fake.dialogs.empty());
+  Mosse({"Nf3", "Nf6", "Ng1", "Ng8"});
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].style, MB_YESNO);
+  EXPECT_EQ(Ripetizioni, 2);
+  EXPECT_EQ(PosizioneRipetuta[0], 4u);
+  EXPECT_EQ(PosizioneRipetuta[1], 0u);
+  EXPECT_STREQ(Result, "*");  // the arbiter said no
+  EXPECT_EQ(fake.row(18).substr(fake.row(18).find_first_not_of(' ')),
+            "The current position is identical to initial one and to that after 2.Ng8");
+  // Once more, and this time the arbiter agrees.
+  fake.answer(IDYES);
+  Mosse({"Nf3", "Nf6", "Ng1", "Ng8"});
+  EXPECT_STREQ(Result, "1/2-1/2");
+}
+
+TEST_F(Mossa, AMoveInAnAdjudicatedGameAsksFirst) {
+  Mosse({"f3", "e5", "g4", "Qh4"});
+  ASSERT_STREQ(Result, "0-1");
+  fake.dialogs.clear();
+  fake.answer(IDNO);
+  Scenario::Mossa("Kf2");
+  EXPECT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_STREQ(Result, "0-1");
+  EXPECT_EQ(ContatoreMosse, 4u);
+}
+
+TEST_F(Mossa, TheRecordIsFullAtPly511) {
+  // Kings walking to and fro, with a pawn step now and then so that neither
+  // the fifty-move question nor the automatic draw ends the game first.
+  Posizione("k7/8/8/8/8/8/5PPP/K7 w - - 0 1");
+  const char* pedone[] = {"f3", "f4", "f5", "f6", "g3", "g4", "g5", "h3"};
+  int passi = 0;
+  bool re_bianco_in_a1 = true, re_nero_in_a8 = true;
+  for (int i = 0; i < 1000; ++i) fake.answer(IDNO);  // every repetition question
+  for (int ply = 0; ply < 511; ++ply) {
+    std::string testo;
+    if (ply % 2 == 1) {
+      testo = re_nero_in_a8 ? "Kb8" : "Ka8";
+      re_nero_in_a8 = !re_nero_in_a8;
+    } else if (ply % 80 == 0 && ply > 0) {
+      testo = pedone[passi++];
+    } else {
+      testo = re_bianco_in_a1 ? "Kb1" : "Ka1";
+      re_bianco_in_a1 = !re_bianco_in_a1;
+    }
+    Scenario::Mossa(testo);
+    ASSERT_EQ(ContatoreMosse, static_cast<unsigned>(ply + 1)) << testo;
+  }
+  ASSERT_STREQ(Result, "*");
+  fake.answers.clear();
+  fake.dialogs.clear();
+  Scenario::Mossa(re_nero_in_a8 ? "Kb8" : "Ka8");
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text,
+            "The game has reached the limit of 511 plies: the move was not recorded.");
+  EXPECT_EQ(ContatoreMosse, 511u);
+}
+
+}  // namespace

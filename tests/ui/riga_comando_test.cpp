@@ -1,0 +1,202 @@
+// The command line, number and text entry, and the "=" queries.
+#include <string>
+
+#include "core/posizione.h"
+#include "ui/riga_comando.h"
+#include "ui/schermo.h"
+#include "tests/ui/scenario.h"
+
+namespace {
+
+using scenario::Scenario;
+
+struct RigaComando : Scenario {
+  void SetUp() override { Avvia(1); }
+  std::string Digitato() const { return fake.row(40).size() > 52 ? fake.row(40).substr(52) : ""; }
+  // Value entry as the menus start it: an empty field on the item's line.
+  void ValoreInMenu(int menu, int voce) {
+    focus = 3;
+    MenuAttivo = menu;
+    VoceSelezionata = voce;
+    CharatteriInComando = 0;
+    comando[0] = 0;
+    AlternativaUltimoCarattere = -1;
+    ImpostaFocus();
+  }
+};
+
+TEST_F(RigaComando, NinthCharacterIsRefusedWithTheLimit) {
+  fake.type("abcdefgh");
+  Esegui();
+  EXPECT_TRUE(fake.dialogs.empty());
+  fake.type("1");
+  Esegui();
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text, "This field cannot contain more than 8 characters.");
+  EXPECT_EQ(Digitato(), "abcdefgh");
+  EXPECT_EQ(CharatteriInComando, 8);
+  ParametroIni[inilang].valore = 0;
+  fake.type("2");
+  Esegui();
+  EXPECT_EQ(UltimoDialogo(), "Questo campo non può contenere più di 8 caratteri.");
+}
+
+TEST_F(RigaComando, BackspaceRemovesTheLastCharacterOrBeeps) {
+  fake.type("Nf3");
+  fake.press(VK_BACK);
+  Esegui();
+  EXPECT_EQ(Digitato(), "Nf");
+  EXPECT_EQ(CharatteriInComando, 2);
+  EXPECT_EQ(fake.cursor_column(), 54);
+  fake.press(VK_BACK);
+  fake.press(VK_BACK);
+  fake.tones.clear();
+  fake.press(VK_BACK);
+  Esegui();
+  EXPECT_EQ(Digitato(), "");
+  ASSERT_EQ(fake.tones.size(), 1u);
+  EXPECT_EQ(fake.tones[0].hz, 2000);
+  EXPECT_EQ(fake.tones[0].ms, 50);
+}
+
+TEST_F(RigaComando, SignsAndTheLetterT) {
+  // T refreshes the clocks and is never typed; signs other than + - : = are not taken.
+  fake.type("e");
+  fake.press('T', SHIFT_PRESSED);
+  fake.press('T');
+  fake.type("=+:-.,/");
+  Esegui();
+  EXPECT_EQ(Digitato(), "e=+:-");
+}
+
+TEST_F(RigaComando, EnterWithNothingTypedDoesNothing) {
+  fake.press(VK_RETURN);
+  Esegui();
+  EXPECT_TRUE(fake.dialogs.empty());
+  EXPECT_TRUE(fake.tones.empty());
+  EXPECT_TRUE(scenario::parlato.empty());
+}
+
+TEST_F(RigaComando, SquareQueries) {
+  Mossa("=e4");
+  ASSERT_EQ(scenario::parlato.size(), 2u);
+  EXPECT_EQ(scenario::parlato[0], "e4");
+  EXPECT_EQ(scenario::parlato[1], "empty square");
+  scenario::parlato.clear();
+  Mossa("=E2");
+  ASSERT_EQ(scenario::parlato.size(), 2u);
+  EXPECT_EQ(scenario::parlato[0], "e2");
+  EXPECT_EQ(scenario::parlato[1], "white pawn");
+  scenario::parlato.clear();
+  Mossa("=g8");
+  EXPECT_EQ(scenario::parlato.back(), "black Knight");
+  scenario::parlato.clear();
+  Mossa("=x9");
+  EXPECT_EQ(scenario::parlato, std::vector<std::string>{"Invalid command"});
+  scenario::parlato.clear();
+  Mossa("=ab1");
+  EXPECT_EQ(scenario::parlato, std::vector<std::string>{"Invalid command"});
+  ParametroIni[inilang].valore = 2;
+  scenario::parlato.clear();
+  Mossa("=d1");
+  EXPECT_EQ(scenario::parlato.back(), "dama blanca");
+  EXPECT_EQ(Digitato(), "");
+  EXPECT_EQ(ContatoreMosse, 0u);  // a query is not a move
+}
+
+TEST_F(RigaComando, AlternativesCycleWithPageDownAndWrapWithPageUp) {
+  ValoreInMenu(9, 0);
+  fake.type("e");
+  for (int i = 0; i < 3; ++i) fake.press(VK_NEXT);
+  Esegui();
+  EXPECT_STREQ(comando, "ê");
+  EXPECT_EQ(CharatteriInComando, 1);
+  EXPECT_EQ(scenario::parlato.back(), "Lowercase ee with Circumflex Accent Mark");
+  EXPECT_EQ(fake.row(46).substr(25), "ê");
+  // Back to the plain letter, then PAGE UP wraps round to the last entry.
+  fake.press(VK_PRIOR);
+  fake.press(VK_PRIOR);
+  fake.press(VK_PRIOR);
+  fake.tones.clear();
+  fake.press(VK_PRIOR);
+  Esegui();
+  EXPECT_STREQ(comando, "ë");
+  EXPECT_EQ(scenario::parlato.back(), "Lowercase ee with diaeresis");
+  ASSERT_EQ(fake.tones.size(), 2u);
+  EXPECT_EQ(fake.tones[0].hz, 50000);
+  EXPECT_EQ(fake.tones[1].hz, 1500);
+  // In Italian, after more text.
+  ParametroIni[inilang].valore = 0;
+  fake.type("N");
+  fake.press(VK_NEXT);
+  Esegui();
+  EXPECT_STREQ(comando, "ëÑ");
+  EXPECT_EQ(scenario::parlato.back(), "Enne maiuscola con tilde");
+  fake.press(VK_BACK);
+  Esegui();
+  EXPECT_STREQ(comando, "ë");
+  EXPECT_EQ(fake.row(46).substr(25), "ë");
+}
+
+TEST_F(RigaComando, PageDownWithoutAlternativesBeeps) {
+  ValoreInMenu(9, 1);
+  fake.type("ex");
+  fake.press(VK_NEXT);
+  Esegui();
+  EXPECT_STREQ(comando, "ex");
+  EXPECT_EQ(fake.tones.back().hz, 2000);
+  // After BACKSPACE the e is not cycled either: only the character just typed is.
+  fake.press(VK_BACK);
+  fake.press(VK_NEXT);
+  Esegui();
+  EXPECT_STREQ(comando, "e");
+  EXPECT_EQ(fake.tones.back().hz, 2000);
+}
+
+TEST_F(RigaComando, BookNamesRefuseFileNameSigns) {
+  ValoreInMenu(21, 0);
+  fake.type("a?b:c");
+  Esegui();
+  EXPECT_STREQ(comando, "abc");
+  int rifiuti = 0;
+  for (auto& t : fake.tones) rifiuti += t.hz == 2000;
+  EXPECT_EQ(rifiuti, 2);
+  // Thirty characters at most in a book name, fifty elsewhere.
+  fake.type(std::string(27, 'z'));
+  Esegui();
+  EXPECT_TRUE(fake.dialogs.empty());
+  fake.type("z");
+  Esegui();
+  EXPECT_EQ(UltimoDialogo(), "This field cannot contain more than 30 characters.");
+  ValoreInMenu(9, 0);
+  fake.type(std::string(51, 'w'));
+  Esegui();
+  EXPECT_EQ(UltimoDialogo(), "This field cannot contain more than 50 characters.");
+  EXPECT_EQ(CharatteriInComando, 50);
+}
+
+TEST_F(RigaComando, NumberEntryTakesFourDigits) {
+  ValoreInMenu(6, 0);
+  fake.type("12a345");
+  Esegui();
+  EXPECT_STREQ(comando, "1234");
+  EXPECT_EQ(UltimoDialogo(), "This field cannot contain more than 4 digits.");
+  EXPECT_EQ(fake.row(46).substr(44), "1234");
+  fake.press(VK_BACK);
+  Esegui();
+  EXPECT_STREQ(comando, "123");
+  fake.press(VK_UP);
+  Esegui();
+  EXPECT_EQ(scenario::parlato.back(), "edit");
+  EXPECT_EQ(fake.tones.back().hz, 700);
+}
+
+TEST(NumeroPuntato, GroupsOfThree) {
+  EXPECT_STREQ(NumeroPuntato(0), "0");
+  EXPECT_STREQ(NumeroPuntato(999), "999");
+  EXPECT_STREQ(NumeroPuntato(1000), "1.000");
+  EXPECT_STREQ(NumeroPuntato(1234567), "1.234.567");
+  EXPECT_STREQ(NumeroPuntato(4294967295u), "4.294.967.295");
+}
+
+}  // namespace

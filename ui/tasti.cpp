@@ -1,0 +1,192 @@
+// The key table: every key press goes to its command according to the input
+// state (focus) and the modifier keys held.
+#include <cstring>
+
+#include "clock/aggiudica.h"
+#include "clock/orologio.h"
+#include "config/ini.h"
+#include "data/messages.h"
+#include "data/msg_ui.h"
+#include "platform/platform.h"
+#include "speech/annunci.h"
+#include "speech/annuncio.h"
+#include "ui/ciclo.h"
+#include "ui/comandi.h"
+#include "ui/riga_comando.h"
+#include "ui/schermo.h"
+#include "ui/stato.h"
+
+namespace {
+
+bool Alt(const platform::KeyEvent& k) {
+  return k.control_state & (LEFT_ALT_PRESSED | RIGHT_ALT_PRESSED);
+}
+bool Ctrl(const platform::KeyEvent& k) {
+  return k.control_state & (LEFT_CTRL_PRESSED | RIGHT_CTRL_PRESSED);
+}
+bool Shift(const platform::KeyEvent& k) { return k.control_state & SHIFT_PRESSED; }
+
+// The digit of a main-row or numeric-keypad digit key, or -1.
+int Cifra(int vk) {
+  if (vk >= '0' && vk <= '9') return vk - '0';
+  if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) return vk - VK_NUMPAD0;
+  return -1;
+}
+
+void AnnunciaEditazione() {
+  Beep(700, 9);
+  Anuncia(Testo(StrEditazione), 0);
+}
+
+// A value is being typed for a menu item. ESC and ENTER end or accept the
+// value through the menus, which are not built yet: until then they do nothing.
+void TastoValore(const platform::KeyEvent& k) {
+  switch (k.virtual_key) {
+    case VK_UP: case VK_DOWN: AnnunciaEditazione(); return;
+    case VK_ESCAPE: case VK_RETURN: return;
+    default:
+      if (InAttesaDiStringa())
+        comando_digitazioneCarattere(k.virtual_key, static_cast<unsigned char>(k.ascii));
+      else
+        comando_digitazioneIntero(k.ascii);
+  }
+}
+
+// CTRL and SHIFT held.
+void TastoCtrlShift(const platform::KeyEvent& k) {
+  if (k.virtual_key == VK_RETURN) {
+    comando_FermaOrologio();
+    return;
+  }
+  const int incremento[4] = {iniP1I, iniP2I, iniP3I, iniP4I};
+  int c = Cifra(k.virtual_key);
+  if (c >= 1 && c <= 4) ParametroRapido(incremento[c - 1], 5);
+}
+
+// CTRL alone. Opening-book, log, HTML, copy and paste commands belong to parts
+// of the program not built yet: their keys do nothing for now.
+void TastoCtrl(const platform::KeyEvent& k) {
+  const int tempo[4] = {iniP1T, iniP2T, iniP3T, iniP4T};
+  int c = Cifra(k.virtual_key);
+  if (c >= 1 && c <= 4) {
+    ParametroRapido(tempo[c - 1], 5);
+    return;
+  }
+  switch (k.virtual_key) {
+    case VK_RETURN: comando_OrologioInMoto(); return;
+    case 'A': Interruttore(iniautorefresh); return;
+    case 'S': Interruttore(iniautosave); return;
+    case 'P': ParametroRapido(iniClockMode, 10); return;
+    case VK_DELETE: comando_RitiraUltimaMossa(); return;
+    case VK_ADD: case VK_OEM_PLUS: comando_ModificaTempo(0); return;
+    case VK_SUBTRACT: case VK_OEM_MINUS: comando_ModificaTempo(1); return;
+    default: return;
+  }
+}
+
+// CTRL and ALT held (AltGr included). The period menu and the log check are
+// not built yet.
+void TastoCtrlAlt(const platform::KeyEvent& k) {
+  const int mosse[3] = {iniP1M, iniP2M, iniP3M};
+  int c = Cifra(k.virtual_key);
+  if (c >= 1 && c <= 3) {
+    ParametroRapido(mosse[c - 1], 5);
+    return;
+  }
+  if (k.virtual_key == 'E') Interruttore(iniEchoExplorer);
+}
+
+// ALT alone. The menus opened on their titles (O, P, A, B, C, X, I) are not
+// built yet: those keys do nothing for now.
+void TastoAlt(const platform::KeyEvent& k) {
+  const int allarme[5] = {inia1, inia2, inia3, inia4, inia5};
+  int c = Cifra(k.virtual_key);
+  if (c >= 1 && c <= 5) {
+    ParametroRapido(allarme[c - 1], 6, c - 1);
+    return;
+  }
+  switch (k.virtual_key) {
+    case 'L': ParametroRapido(inilang, 4); return;
+    case 'H': ParametroRapido(iniAssistanceType, 19); return;
+    case 'D': ParametroRapido(iniMDV, 20); return;
+    case 'N': comando_NuovaPartita(); return;
+    case 'S': comandoSalvaPartita(); return;
+    default: return;
+  }
+}
+
+// Neither CTRL nor ALT. The main menu (APPS), the board explorer (SPACE) and
+// the file viewers (F1, F5, F9) are not built yet: their keys do nothing.
+void TastoSemplice(const platform::KeyEvent& k) {
+  int vk = k.virtual_key;
+  switch (vk) {
+    case 'T': AggiornaTempoASchermo(); return;
+    case VK_F2: AnunciaUltimaMossa(); return;
+    case VK_F3: AnunciaCadenza(); return;
+    case VK_F4: Abbandona(1); return;
+    case VK_F6: AnunciaTempo(0); return;
+    case VK_F7: AnunciaTempo(1); return;
+    case VK_F8: Abbandona(0); return;
+    case VK_F10: AnunciaAllarmi(); return;
+    case VK_F11: AnunciaInfoPartita(); return;
+    case VK_F12: PattaDaccordo(); return;
+    case VK_HOME: comando_home(); return;
+    case VK_END: comando_end(); return;
+    case VK_UP: comando_FrecciaSu(); return;
+    case VK_DOWN: comando_FrecciaGiu(); return;
+    case VK_LEFT: case VK_RIGHT:
+      // The command line has no cursor to move.
+      Anuncia(" ", 1);
+      Beep(50000, 3);
+      return;
+    case VK_BACK: comando_backspace(); return;
+    case VK_RETURN: comando_invio(); return;
+    default: break;
+  }
+  if ((vk >= 0x30 && vk <= 0x5A) || (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9)) {
+    comando_digitazione(k.ascii);
+    return;
+  }
+  // On keyboards where "=", "+", "-" or ":" have keys of their own (not a
+  // shifted digit), they still reach the command line.
+  if (k.ascii && std::strchr(CaratteriExtra, k.ascii)) comando_digitazione(k.ascii);
+}
+
+}  // namespace
+
+int InAttesaDiStringa() {
+  if (MenuAttivo == 9) return 1;
+  if (MenuAttivo == 21) return VoceSelezionata == 0 || VoceSelezionata == 4;
+  if (MenuAttivo == 17 || MenuAttivo == 18) return VoceSelezionata != 2;
+  return 0;
+}
+
+void GestisciTasto(const platform::KeyEvent& k) {
+  if (k.virtual_key == VK_F4 && Alt(k)) {
+    switch (focus) {
+      case 0: comando_esci(); return;
+      // Leaving the explorers, the value entry and the menus comes with those
+      // parts; focus cannot reach them yet.
+      case 1: case 2: case 3: case 4: return;
+      default: FinestraDiDialogo("Errore in alt+f4", 64); return;
+    }
+  }
+  switch (focus) {
+    case 3: TastoValore(k); return;
+    // The menus (2), the board explorer (1) and the book explorer (4) are not
+    // built yet; nothing leads to them.
+    case 0: break;
+    default: return;
+  }
+  bool ctrl = Ctrl(k), alt = Alt(k);
+  if (ctrl && alt)
+    TastoCtrlAlt(k);
+  else if (ctrl && Shift(k))
+    TastoCtrlShift(k);
+  else if (ctrl)
+    TastoCtrl(k);
+  else if (alt)
+    TastoAlt(k);
+  else
+    TastoSemplice(k);
+}
