@@ -85,7 +85,7 @@ void EseguiMossaInComando() {
     return;
   }
   std::uint64_t candidate[DimensioneBufferMosse];
-  int n = TrovaMosseCompatibili(candidate, &dettagli);
+  int n = TrovaMosseCompatibili(candidate, &dettagli, DimensioneBufferMosse);
   if (n == 0) {
     Rifiuto(StrMossaNonLegale);
     return;
