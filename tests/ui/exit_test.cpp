@@ -62,11 +62,12 @@ TEST_F(ExitTest, UnsavedGameAsksToSaveFirstAndCancelStays) {
   EXPECT_EQ(fake.dialogs[0].text, "Do you want to save this game, before closing the app?");
 }
 
-TEST_F(ExitTest, OtherKeysDoNothingYet) {
-  fake.type("e4");
-  fake.press(VK_F4);  // F4 without Alt is not the exit key
+TEST_F(ExitTest, F4WithoutAltIsNotTheExitKey) {
+  fake.press(VK_F4);  // black resigns: its own question, answered no
+  fake.answer(IDNO);
   CicloPrincipale();
-  EXPECT_TRUE(fake.dialogs.empty());
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text.find("quit"), std::string::npos);
 }
 
 }  // namespace

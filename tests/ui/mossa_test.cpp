@@ -43,13 +43,13 @@ TEST_F(Mossa, RefusalsInItalianAndSpanish) {
 }
 
 TEST_F(Mossa, AmbiguousKnightsListBothWays) {
-  Posizione("4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1");
+  Mosse({"d4", "d5", "Nf3", "Nf6"});
   Scenario::Mossa("Nd2");
   EXPECT_EQ(UltimoDialogo(), "'Nd2' is an ambiguous record.\nDisambiguate with Nbd2 or Nfd2.");
-  EXPECT_EQ(ContatoreMosse, 0u);
+  EXPECT_EQ(ContatoreMosse, 4u);
   Scenario::Mossa("Nbd2");
-  EXPECT_EQ(ContatoreMosse, 1u);
-  EXPECT_EQ(std::string(ElencoStringaMossa[1]), "Nbd2");
+  EXPECT_EQ(ContatoreMosse, 5u);
+  EXPECT_EQ(std::string(ElencoStringaMossa[5]), "Nbd2");
 }
 
 TEST_F(Mossa, PromotionQuestion) {
@@ -63,11 +63,11 @@ TEST_F(Mossa, PromotionQuestion) {
   fake.answer(IDYES);
   Scenario::Mossa("e8");
   EXPECT_EQ(std::string(ElencoStringaMossa[1]), "e8=Q");
-  EXPECT_EQ(fake.row(24).substr(27), "8               Q");
+  EXPECT_EQ(fake.row(24).substr(27), "8   -  -  -  -  Q  -  -  -");
 }
 
 TEST_F(Mossa, NamedPromotionIsNotQuestioned) {
-  Posizione("8/4P3/8/8/8/8/k7/4K3 w - - 0 1");
+  Posizione("8/4P3/8/8/8/7p/k7/4K3 w - - 0 1");
   Scenario::Mossa("e8N");
   EXPECT_TRUE(fake.dialogs.empty());
   EXPECT_EQ(std::string(ElencoStringaMossa[1]), "e8=N");
@@ -80,8 +80,8 @@ TEST_F(Mossa, CheckAndMateMarksAndTheMateVerdict) {
   EXPECT_STREQ(ElencoStringaMossa[4], "Qh4#");
   EXPECT_STREQ(Result, "0-1");
   ASSERT_FALSE(fake.dialogs.empty());
-  EXPECT_EQ(UltimoDialogo(), "checkmate, game adjudicated ( 0-1 ).");
-  EXPECT_NE(fake.row(21).find("checkmate, game adjudicated ( 0-1 )"), std::string::npos);
+  EXPECT_EQ(UltimoDialogo(), "Checkmate, game adjudicated ( 0-1 ).");
+  EXPECT_NE(fake.row(21).find("Checkmate, game adjudicated ( 0-1 )"), std::string::npos);
   Posizione("4k3/8/8/8/8/8/8/R3K3 w - - 0 1");
   Scenario::Mossa("Ra8");
   EXPECT_STREQ(ElencoStringaMossa[1], "Ra8+");
@@ -89,13 +89,13 @@ TEST_F(Mossa, CheckAndMateMarksAndTheMateVerdict) {
 }
 
 TEST_F(Mossa, StalemateVerdict) {
-  Posizione("k7/8/1Q6/8/8/8/8/4K3 w - - 0 1");
+  Posizione("k7/8/2Q5/8/8/8/8/4K3 w - - 0 1");
   Scenario::Mossa("Kd2");
   EXPECT_STREQ(Result, "*");
-  Posizione("k7/8/8/1Q6/8/8/8/4K3 w - - 0 1");
+  Posizione("k7/8/2Q5/8/8/8/8/4K3 w - - 0 1");
   Scenario::Mossa("Qb6");
   EXPECT_STREQ(Result, "1/2-1/2");
-  EXPECT_EQ(UltimoDialogo(), "stalemate, game adjudicated ( 1/2-1/2 ).");
+  EXPECT_EQ(UltimoDialogo(), "Stalemate, game adjudicated ( 1/2-1/2 ).");
 }
 
 TEST_F(Mossa, InsufficientMaterialAfterTheLastCapture) {

@@ -117,6 +117,8 @@ TEST_F(RigaComando, AlternativesCycleWithPageDownAndWrapWithPageUp) {
   fake.press(VK_PRIOR);
   fake.press(VK_PRIOR);
   fake.press(VK_PRIOR);
+  Esegui();
+  EXPECT_STREQ(comando, "e");
   fake.tones.clear();
   fake.press(VK_PRIOR);
   Esegui();
