@@ -48,4 +48,3 @@ extern const char* const StrMossaAmbigua[3];
 extern const char* const StrXor[3];
 extern const char* const StrPromozioneNonSpecificata[3];
 extern const char* const StrPartitaTroppoLunga[3];
-

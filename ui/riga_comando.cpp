@@ -88,8 +88,8 @@ void ProssimaAlternativa(int passo) {
 
 // "=" with a square name: says the square and what stands on it.
 void InterrogaCasa(const char* testo) {
-  char nome[3] = {static_cast<char>(std::tolower(static_cast<unsigned char>(testo[0]))),
-                  testo[1], 0};
+  char nome[3] = {static_cast<char>(std::tolower(static_cast<unsigned char>(testo[0]))), testo[1],
+                  0};
   for (int casa = 0; casa < 64; ++casa) {
     if (std::strncmp(nome, StringaCasa[casa], std::strlen(StringaCasa[casa])) != 0) continue;
     Anuncia(StringaCasa[casa], 1);

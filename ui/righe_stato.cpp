@@ -29,8 +29,8 @@ void Aggiungi(const char* formato, ...) {
   if (InMessaggio >= static_cast<int>(sizeof messaggio) - 1) return;
   va_list argomenti;
   va_start(argomenti, formato);
-  int n = std::vsnprintf(messaggio + InMessaggio, sizeof messaggio - InMessaggio, formato,
-                         argomenti);
+  int n =
+      std::vsnprintf(messaggio + InMessaggio, sizeof messaggio - InMessaggio, formato, argomenti);
   va_end(argomenti);
   if (n > 0) InMessaggio = std::min(InMessaggio + n, static_cast<int>(sizeof messaggio) - 1);
 }
@@ -89,8 +89,8 @@ void StampaSemimosse() {
   Aggiungi("%s: ", Testo(StrSemimosse));
   if (focus != 4 && !NessunaSemimossa())
     Aggiungi("%s %s, ", Testo(StrUltimaMossa), ElencoStringaMossa[ContatoreMosse]);
-  Aggiungi("%s %d, %s %llu", Testo(StrMosseReversibili), SemimosseReversibili(),
-           Testo(StrTotali), static_cast<unsigned long long>(ContatoreMosse));
+  Aggiungi("%s %d, %s %llu", Testo(StrMosseReversibili), SemimosseReversibili(), Testo(StrTotali),
+           static_cast<unsigned long long>(ContatoreMosse));
   StampaMessaggioCentrato(y_semimosse);
 }
 

@@ -42,8 +42,13 @@ void AnnunciaEditazione() {
 // value through the menus, which are not built yet: until then they do nothing.
 void TastoValore(const platform::KeyEvent& k) {
   switch (k.virtual_key) {
-    case VK_UP: case VK_DOWN: AnnunciaEditazione(); return;
-    case VK_ESCAPE: case VK_RETURN: return;
+    case VK_UP:
+    case VK_DOWN:
+      AnnunciaEditazione();
+      return;
+    case VK_ESCAPE:
+    case VK_RETURN:
+      return;
     default:
       if (InAttesaDiStringa())
         comando_digitazioneCarattere(k.virtual_key, static_cast<unsigned char>(k.ascii));
@@ -73,14 +78,31 @@ void TastoCtrl(const platform::KeyEvent& k) {
     return;
   }
   switch (k.virtual_key) {
-    case VK_RETURN: comando_OrologioInMoto(); return;
-    case 'A': Interruttore(iniautorefresh); return;
-    case 'S': Interruttore(iniautosave); return;
-    case 'P': ParametroRapido(iniClockMode, 10); return;
-    case VK_DELETE: comando_RitiraUltimaMossa(); return;
-    case VK_ADD: case VK_OEM_PLUS: comando_ModificaTempo(0); return;
-    case VK_SUBTRACT: case VK_OEM_MINUS: comando_ModificaTempo(1); return;
-    default: return;
+    case VK_RETURN:
+      comando_OrologioInMoto();
+      return;
+    case 'A':
+      Interruttore(iniautorefresh);
+      return;
+    case 'S':
+      Interruttore(iniautosave);
+      return;
+    case 'P':
+      ParametroRapido(iniClockMode, 10);
+      return;
+    case VK_DELETE:
+      comando_RitiraUltimaMossa();
+      return;
+    case VK_ADD:
+    case VK_OEM_PLUS:
+      comando_ModificaTempo(0);
+      return;
+    case VK_SUBTRACT:
+    case VK_OEM_MINUS:
+      comando_ModificaTempo(1);
+      return;
+    default:
+      return;
   }
 }
 
@@ -106,12 +128,23 @@ void TastoAlt(const platform::KeyEvent& k) {
     return;
   }
   switch (k.virtual_key) {
-    case 'L': ParametroRapido(inilang, 4); return;
-    case 'H': ParametroRapido(iniAssistanceType, 19); return;
-    case 'D': ParametroRapido(iniMDV, 20); return;
-    case 'N': comando_NuovaPartita(); return;
-    case 'S': comandoSalvaPartita(); return;
-    default: return;
+    case 'L':
+      ParametroRapido(inilang, 4);
+      return;
+    case 'H':
+      ParametroRapido(iniAssistanceType, 19);
+      return;
+    case 'D':
+      ParametroRapido(iniMDV, 20);
+      return;
+    case 'N':
+      comando_NuovaPartita();
+      return;
+    case 'S':
+      comandoSalvaPartita();
+      return;
+    default:
+      return;
   }
 }
 
@@ -120,28 +153,62 @@ void TastoAlt(const platform::KeyEvent& k) {
 void TastoSemplice(const platform::KeyEvent& k) {
   int vk = k.virtual_key;
   switch (vk) {
-    case 'T': AggiornaTempoASchermo(); return;
-    case VK_F2: AnunciaUltimaMossa(); return;
-    case VK_F3: AnunciaCadenza(); return;
-    case VK_F4: Abbandona(1); return;
-    case VK_F6: AnunciaTempo(0); return;
-    case VK_F7: AnunciaTempo(1); return;
-    case VK_F8: Abbandona(0); return;
-    case VK_F10: AnunciaAllarmi(); return;
-    case VK_F11: AnunciaInfoPartita(); return;
-    case VK_F12: PattaDaccordo(); return;
-    case VK_HOME: comando_home(); return;
-    case VK_END: comando_end(); return;
-    case VK_UP: comando_FrecciaSu(); return;
-    case VK_DOWN: comando_FrecciaGiu(); return;
-    case VK_LEFT: case VK_RIGHT:
+    case 'T':
+      AggiornaTempoASchermo();
+      return;
+    case VK_F2:
+      AnunciaUltimaMossa();
+      return;
+    case VK_F3:
+      AnunciaCadenza();
+      return;
+    case VK_F4:
+      Abbandona(1);
+      return;
+    case VK_F6:
+      AnunciaTempo(0);
+      return;
+    case VK_F7:
+      AnunciaTempo(1);
+      return;
+    case VK_F8:
+      Abbandona(0);
+      return;
+    case VK_F10:
+      AnunciaAllarmi();
+      return;
+    case VK_F11:
+      AnunciaInfoPartita();
+      return;
+    case VK_F12:
+      PattaDaccordo();
+      return;
+    case VK_HOME:
+      comando_home();
+      return;
+    case VK_END:
+      comando_end();
+      return;
+    case VK_UP:
+      comando_FrecciaSu();
+      return;
+    case VK_DOWN:
+      comando_FrecciaGiu();
+      return;
+    case VK_LEFT:
+    case VK_RIGHT:
       // The command line has no cursor to move.
       Anuncia(" ", 1);
       Beep(50000, 3);
       return;
-    case VK_BACK: comando_backspace(); return;
-    case VK_RETURN: comando_invio(); return;
-    default: break;
+    case VK_BACK:
+      comando_backspace();
+      return;
+    case VK_RETURN:
+      comando_invio();
+      return;
+    default:
+      break;
   }
   if ((vk >= 0x30 && vk <= 0x5A) || (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9)) {
     comando_digitazione(k.ascii);
@@ -164,19 +231,31 @@ int InAttesaDiStringa() {
 void GestisciTasto(const platform::KeyEvent& k) {
   if (k.virtual_key == VK_F4 && Alt(k)) {
     switch (focus) {
-      case 0: comando_esci(); return;
+      case 0:
+        comando_esci();
+        return;
       // Leaving the explorers, the value entry and the menus comes with those
       // parts; focus cannot reach them yet.
-      case 1: case 2: case 3: case 4: return;
-      default: FinestraDiDialogo("Errore in alt+f4", 64); return;
+      case 1:
+      case 2:
+      case 3:
+      case 4:
+        return;
+      default:
+        FinestraDiDialogo("Errore in alt+f4", 64);
+        return;
     }
   }
   switch (focus) {
-    case 3: TastoValore(k); return;
+    case 3:
+      TastoValore(k);
+      return;
     // The menus (2), the board explorer (1) and the book explorer (4) are not
     // built yet; nothing leads to them.
-    case 0: break;
-    default: return;
+    case 0:
+      break;
+    default:
+      return;
   }
   bool ctrl = Ctrl(k), alt = Alt(k);
   if (ctrl && alt)

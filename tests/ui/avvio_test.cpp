@@ -24,7 +24,8 @@ TEST_F(Avvio, StartUpScreenInEnglish) {
   EXPECT_EQ(fake.row(2), "    /\\^__");
   EXPECT_NE(fake.row(11).find("CHESS CLOCK"), std::string::npos);
   EXPECT_EQ(fake.row(14), "  " + std::string(76, '-'));
-  EXPECT_EQ(fake.row(17).substr(0, 30), Centrata("Time control: " + std::string(Cadenza)).substr(0, 30));
+  EXPECT_EQ(fake.row(17).substr(0, 30),
+            Centrata("Time control: " + std::string(Cadenza)).substr(0, 30));
   EXPECT_EQ(fake.row(18), Centrata("The current position is the initial one"));
   EXPECT_EQ(fake.row(19), Centrata("Castling rights: white both, black both"));
   EXPECT_EQ(fake.row(20), Centrata("Plies: reversible 0, total 0"));
@@ -44,7 +45,8 @@ TEST_F(Avvio, StartUpScreenInEnglish) {
   EXPECT_EQ(fake.cursor_column(), 52);
   fake.type("Nf3");
   Esegui();
-  EXPECT_EQ(fake.row(40), std::string(27, ' ') + "Move or value =>" + std::string(52 - 43, ' ') + "Nf3");
+  EXPECT_EQ(fake.row(40),
+            std::string(27, ' ') + "Move or value =>" + std::string(52 - 43, ' ') + "Nf3");
 }
 
 TEST_F(Avvio, StartUpScreenInItalianAndSpanish) {

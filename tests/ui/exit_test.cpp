@@ -4,6 +4,7 @@
 #include "platform/fake/fake_backend.h"
 #include "record/partita.h"
 #include "tests/support/cartella_temporanea.h"
+#include "tests/ui/scenario.h"
 #include "ui/ciclo.h"
 #include "ui/stato.h"
 

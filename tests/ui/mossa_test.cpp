@@ -89,10 +89,10 @@ TEST_F(Mossa, CheckAndMateMarksAndTheMateVerdict) {
 }
 
 TEST_F(Mossa, StalemateVerdict) {
-  Posizione("k7/8/2Q5/8/8/8/8/4K3 w - - 0 1");
+  Posizione("k7/8/8/2Q5/8/8/8/4K3 w - - 0 1");
   Scenario::Mossa("Kd2");
   EXPECT_STREQ(Result, "*");
-  Posizione("k7/8/2Q5/8/8/8/8/4K3 w - - 0 1");
+  Posizione("k7/8/8/2Q5/8/8/8/4K3 w - - 0 1");
   Scenario::Mossa("Qb6");
   EXPECT_STREQ(Result, "1/2-1/2");
   EXPECT_EQ(UltimoDialogo(), "Stalemate, game adjudicated ( 1/2-1/2 ).");

@@ -1,10 +1,11 @@
 // The command line, number and text entry, and the "=" queries.
+#include "ui/riga_comando.h"
+
 #include <string>
 
 #include "core/posizione.h"
-#include "ui/riga_comando.h"
-#include "ui/schermo.h"
 #include "tests/ui/scenario.h"
+#include "ui/schermo.h"
 
 namespace {
 

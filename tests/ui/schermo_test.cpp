@@ -1,10 +1,11 @@
+#include "ui/schermo.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
-#include "ui/schermo.h"
 #include "ui/stato.h"
 
 namespace {
