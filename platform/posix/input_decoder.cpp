@@ -436,6 +436,9 @@ KeyEvent key_for_code_point(char32_t c, std::uint32_t state) {
     default:
       break;
   }
+  // Other private-use code points are kitty's lone modifiers, media keys
+  // and the like: not keys of this program.
+  if (c >= 0xE000 && c <= 0xF8FF) return k;
   if (c >= 0x80 || c < 0x20) {
     if (c >= 0x80) k.unicode = c;
     return k;
