@@ -25,6 +25,7 @@ using PulseNew = void* (*)(const char*, const char*, int, const char*, const cha
                            const PulseSampleSpec*, const void*, const PulseBufferAttr*, int*);
 using PulseWrite = int (*)(void*, const void*, std::size_t, int*);
 using PulseDrain = int (*)(void*, int*);
+using PulseLatency = std::uint64_t (*)(void*, int*);
 using PulseFree = void (*)(void*);
 
 using AlsaOpen = int (*)(void**, const char*, int, int);
@@ -77,10 +78,12 @@ bool TonePlayer::open() {
   if ((library_ = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL))) {
     auto create = symbol<PulseNew>(library_, "pa_simple_new");
     PulseSampleSpec spec{3, kToneRate, 1};
-    // A buffer longer than any tone, so that a tone is never split.
-    PulseBufferAttr attr{~0u, static_cast<std::uint32_t>(kToneRate * 2 * 2), ~0u, ~0u, ~0u};
+    // Room for a whole tone, so that a tone is never split; playback starts
+    // with the first frame and pauses (without skipping) when nothing comes.
+    PulseBufferAttr attr{~0u, static_cast<std::uint32_t>(kToneRate * 2), 4, ~0u, ~0u};
     int error = 0;
     if (create && symbol<PulseWrite>(library_, "pa_simple_write") &&
+        symbol<PulseLatency>(library_, "pa_simple_get_latency") &&
         (stream_ =
              create(nullptr, "Vantorel", 1, nullptr, "tone", &spec, nullptr, &attr, &error))) {
       kind_ = Kind::kPulse;
@@ -116,7 +119,13 @@ bool TonePlayer::play(const std::vector<std::int16_t>& samples) {
     if (symbol<PulseWrite>(library_, "pa_simple_write")(stream_, samples.data(), samples.size() * 2,
                                                         &error) < 0)
       return false;
-    return symbol<PulseDrain>(library_, "pa_simple_drain")(stream_, &error) >= 0;
+    // Not drained: a drained stream restarts late, and the gap between two
+    // tones would grow. Waiting out the latency returns when the tone has
+    // been heard, and a following tone or pause joins on without a gap.
+    std::uint64_t us = symbol<PulseLatency>(library_, "pa_simple_get_latency")(stream_, &error);
+    if (us == static_cast<std::uint64_t>(-1)) return false;
+    pause_ms(static_cast<int>(us / 1000));
+    return true;
   }
   if (kind_ == Kind::kAlsa) {
     auto write = symbol<AlsaWrite>(library_, "snd_pcm_writei");

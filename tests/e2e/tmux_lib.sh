@@ -1,0 +1,55 @@
+# Helpers for driving the real program in a private tmux server.
+# Usage: . tmux_lib.sh; start_program BINARY   (sets $work, uses session "e2e")
+set -euo pipefail
+
+session=e2e
+sock="vantorel-e2e-$$-$RANDOM"
+work=$(mktemp -d)
+cleanup() {
+  tmux -L "$sock" kill-server 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+t() { tmux -L "$sock" -f /dev/null "$@"; }
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- screen ---"
+  t capture-pane -p -t "$session" 2>/dev/null || true
+  exit 1
+}
+
+# Retries a check until it holds, for up to 10 s (the program answers in
+# milliseconds; the margin is for a loaded machine).
+wait_for() {
+  local i
+  for i in $(seq 400); do
+    if "$@"; then return 0; fi
+    sleep 0.025
+  done
+  return 1
+}
+
+screen_has() { t capture-pane -p -t "$session" | grep -qF -- "$1"; }
+screen_lacks() { ! screen_has "$1"; }
+pane() { t display -p -t "$session" "$1"; }
+pane_is() { [ "$(pane "$1")" = "$2" ]; }
+file_exists() { [ -s "$1" ]; }
+
+# Starts the program in an 80 x 44 pane from an empty working directory. The
+# shell around it records the terminal settings before and after, the
+# program's pid and its exit code, and keeps the pane open afterwards.
+start_program() {
+  local bin=$1
+  t new-session -d -s "$session" -x 80 -y 44 \
+    "cd '$work' && stty -g > before && sh -c 'echo \$\$ > pid; exec \"$bin\"'; echo \$? > rc; stty -g > after; exec sleep 600"
+  wait_for file_exists "$work/pid" || fail "the program did not start"
+}
+
+# The terminal is as it was: same settings, main screen back.
+expect_restored() {
+  wait_for file_exists "$work/after" || fail "the program did not end"
+  cmp -s "$work/before" "$work/after" || fail "terminal settings not restored"
+  pane_is '#{alternate_on}' 0 || fail "still on the alternate screen"
+}

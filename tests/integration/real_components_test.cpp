@@ -1,0 +1,190 @@
+// The terminal backend's parts against the real components: tones recorded
+// from a PulseAudio null sink, the clipboard of an Xvfb display through
+// xclip, and the viewer through a logging stand-in. with_services.sh starts
+// the components; a test whose component is missing skips.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <sstream>
+#include <thread>
+
+#include "platform/posix/clipboard.h"
+#include "platform/posix/tones.h"
+#include "platform/posix/viewer.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Waits for a condition set by another process, up to 10 s.
+bool eventually(const std::function<bool()>& condition) {
+  for (int i = 0; i < 1000; ++i) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return condition();
+}
+
+std::uintmax_t size_of(const fs::path& p) {
+  std::error_code ec;
+  auto n = fs::file_size(p, ec);
+  return ec ? 0 : n;
+}
+
+std::string read_file(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// The samples of a 16-bit mono WAV file, whatever sizes its header claims
+// (a recorder stopped by a signal may not have updated them).
+std::vector<std::int16_t> wav_samples(const std::string& wav) {
+  std::size_t pos = 12;
+  while (pos + 8 <= wav.size()) {
+    std::uint32_t size;
+    std::memcpy(&size, wav.data() + pos + 4, 4);
+    if (wav.compare(pos, 4, "data") == 0) {
+      std::vector<std::int16_t> out((wav.size() - pos - 8) / 2);
+      std::memcpy(out.data(), wav.data() + pos + 8, out.size() * 2);
+      return out;
+    }
+    pos += 8 + size;
+  }
+  return {};
+}
+
+struct Burst {
+  double ms, hz, start_ms;
+};
+
+// Stretches of sound separated by more than 10 ms of silence.
+std::vector<Burst> bursts(const std::vector<std::int16_t>& s, int rate) {
+  std::vector<Burst> out;
+  const int threshold = 3000;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && std::abs(s[i]) < threshold) ++i;
+    if (i == s.size()) break;
+    std::size_t first = i, last = i;
+    while (i < s.size() && i - last < static_cast<std::size_t>(rate / 100)) {
+      if (std::abs(s[i]) >= threshold) last = i;
+      ++i;
+    }
+    std::vector<std::size_t> rising;
+    for (std::size_t k = first + 1; k <= last; ++k)
+      if (s[k - 1] < 0 && s[k] >= 0) rising.push_back(k);
+    double hz = rising.size() < 2 ? 0
+                                  : (rising.size() - 1) * static_cast<double>(rate) /
+                                        (rising.back() - rising.front());
+    out.push_back({(last - first + 1) * 1000.0 / rate, hz, first * 1000.0 / rate});
+  }
+  return out;
+}
+
+TEST(RealTones, BurstsRecordedFromTheSoundServerHaveTheirPitchAndLength) {
+  const char* sink = std::getenv("VANTOREL_TEST_SINK");
+  if (!sink || !std::getenv("PULSE_SERVER")) GTEST_SKIP() << "no PulseAudio server";
+  fs::path wav = fs::absolute("tones.wav");
+  std::string record = std::string("parec -d ") + sink +
+                       ".monitor --rate=44100 --channels=1 --format=s16le --file-format=wav " +
+                       wav.string() + " & echo $! > parec.pid";
+  ASSERT_EQ(std::system(record.c_str()), 0);
+  // 0.2 s of silence recorded: the recorder is running.
+  ASSERT_TRUE(eventually([&] { return size_of(wav) > 44 + 44100 * 2 / 5; }));
+
+  platform::TonePlayer player;
+  ASSERT_STREQ(player.device_name(), "pulse");
+  player.beep(1000, 100);
+  player.beep(50000, 100);  // above hearing: a pause
+  player.beep(2000, 50);
+  auto played = size_of(wav);
+  // The recorder trails the sink a little: let it take 0.3 s more.
+  ASSERT_TRUE(eventually([&] { return size_of(wav) > played + 44100 * 2 * 3 / 10; }));
+  ASSERT_EQ(std::system("kill -INT $(cat parec.pid)"), 0);
+  ASSERT_TRUE(eventually([] { return std::system("kill -0 $(cat parec.pid) 2>/dev/null") != 0; }));
+
+  auto found = bursts(wav_samples(read_file(wav)), 44100);
+  std::string seen;
+  for (const auto& b : found)
+    seen += std::to_string(b.start_ms) + " ms: " + std::to_string(b.hz) + " Hz for " +
+            std::to_string(b.ms) + " ms\n";
+  std::cout << seen;
+  ASSERT_EQ(found.size(), 2u) << seen;
+  EXPECT_NEAR(found[0].hz, 1000, 20);
+  EXPECT_NEAR(found[0].ms, 100, 5);
+  EXPECT_NEAR(found[1].hz, 2000, 40);
+  EXPECT_NEAR(found[1].ms, 50, 5);
+  double gap = found[1].start_ms - (found[0].start_ms + found[0].ms);
+  EXPECT_GE(gap, 95);   // the silent tone lasted its time...
+  EXPECT_LT(gap, 200);  // ...and little more (the server restarts a paused stream)
+}
+
+TEST(RealClipboard, TextRoundTripKeepsEveryByte) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+  auto runner = platform::make_process_runner(3000);
+  platform::Clipboard clipboard(*runner, {false, true});
+  const std::string pgn = "[White \"Nuñez, José\"]\r\n\r\n1. e4 e5 2. Nf3 *\r\n";
+  ASSERT_TRUE(clipboard.set_text(pgn));
+  auto back = clipboard.text();
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(*back, pgn);
+}
+
+TEST(RealClipboard, CopiedFileListOfAFileManager) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+  auto runner = platform::make_process_runner(3000);
+  // What a file manager offers after "copy" on two files.
+  auto r = runner->run(
+      {"xclip", "-selection", "clipboard", "-t", "x-special/gnome-copied-files", "-i"},
+      "copy\r\nfile:///home/ana/torneo%20di%20Roma.pgn\r\nfile:///tmp/b%C3%A8.pgn", false);
+  ASSERT_TRUE(r.ok);
+  platform::Clipboard clipboard(*runner, {false, true});
+  auto files = clipboard.files();
+  ASSERT_TRUE(files.has_value());
+  EXPECT_EQ(*files, (std::vector<std::string>{"/home/ana/torneo di Roma.pgn", "/tmp/bè.pgn"}));
+}
+
+TEST(RealClipboard, NoDisplayIsAFailureWithinTheTimeLimit) {
+  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
+  std::string saved = std::getenv("DISPLAY");
+  setenv("DISPLAY", ":987", 1);  // nobody there
+  auto runner = platform::make_process_runner(3000);
+  platform::Clipboard clipboard(*runner, {false, true});
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(clipboard.set_text("x"));
+  EXPECT_FALSE(clipboard.text().has_value());
+  EXPECT_FALSE(clipboard.files().has_value());
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  setenv("DISPLAY", saved.c_str(), 1);
+}
+
+TEST(RealViewer, StartedDetachedWithOneArgumentAndNoShell) {
+  const char* log = std::getenv("VANTOREL_TEST_VIEWER_LOG");
+  if (!log) GTEST_SKIP() << "no stand-in viewer";
+  const std::string name = "pgn/partita 'uno' $(touch pwned) ; touch pwned2.pgn";
+  // Returns while the viewer is still running: it was not waited for.
+  ASSERT_TRUE(platform::open_in_default_viewer(name));
+  ASSERT_TRUE(eventually([&] { return fs::exists(log); }));
+  EXPECT_FALSE(fs::exists(std::string(log) + ".release"));
+  EXPECT_EQ(read_file(log), "argc=1\narg=" + name + "\n");
+  EXPECT_FALSE(fs::exists("pwned"));
+  EXPECT_FALSE(fs::exists("pwned2.pgn"));
+  std::ofstream(std::string(log) + ".release") << "done";
+}
+
+TEST(RealViewer, AMissingViewerIsReported) {
+  std::string saved = std::getenv("PATH") ? std::getenv("PATH") : "";
+  setenv("PATH", "/nonexistent", 1);
+  EXPECT_FALSE(platform::open_in_default_viewer("a.pgn"));
+  setenv("PATH", saved.c_str(), 1);
+}
+
+}  // namespace
