@@ -8,6 +8,11 @@ start_program "$(realpath "$1")"
 wait_for pane_is '#{pane_title}' "Vantorel2.65" || fail "title not set: $(pane '#{pane_title}')"
 pane_is '#{alternate_on}' 1 || fail "not on the alternate screen"
 
+# A fresh working directory has no configuration: the program says so once.
+wait_for screen_has "loading default values" || fail "no first-run message"
+t send-keys -t "$session" Enter
+wait_for screen_lacks "loading default values" || fail "Enter did not close the message"
+
 question="Are you sure you want to quit Vantorel?"
 t send-keys -t "$session" -H 1b 5b 31 3b 33 53  # CSI 1;3S, what xterm sends for Alt+F4
 wait_for screen_has "$question" || fail "Alt+F4 did not ask"

@@ -124,7 +124,9 @@ TEST(RealTones, BurstsRecordedFromTheSoundServerHaveTheirPitchAndLength) {
   EXPECT_NEAR(found[1].ms, 50, 5);
   double gap = found[1].start_ms - (found[0].start_ms + found[0].ms);
   EXPECT_GE(gap, 95);   // the silent tone lasted its time...
-  EXPECT_LT(gap, 200);  // ...and little more (the server restarts a paused stream)
+  // ...and not much more: the server restarts the paused stream in its own
+  // time (150 ms in all on an idle machine, more under load).
+  EXPECT_LT(gap, 400);
 }
 
 TEST(RealClipboard, TextRoundTripKeepsEveryByte) {
