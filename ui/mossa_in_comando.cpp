@@ -1,5 +1,6 @@
 #include "ui/mossa_in_comando.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -110,7 +111,11 @@ void EseguiMossaInComando() {
   if (InMoto) PremiOrologio(colore);
   GeneraMosseLegali();
   if (SottoScacco()) std::strcat(san, FineMosseGenerate == BufferMosseGenerate ? "#" : "+");
-  std::snprintf(ElencoStringaMossa[ContatoreMosse], sizeof ElencoStringaMossa[0], "%s", san);
+  // A move text takes at most 7 characters with its mark.
+  char* testo = ElencoStringaMossa[ContatoreMosse];
+  std::size_t lunghezza = std::min(std::strlen(san), sizeof ElencoStringaMossa[0] - 1);
+  std::memcpy(testo, san, lunghezza);
+  testo[lunghezza] = 0;
   InserisciNuovoRecord(recMossaInserita, san);
   TestFinePartita();
   StampaPosizione();

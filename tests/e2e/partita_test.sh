@@ -11,6 +11,9 @@ mossa() {
 }
 vede() { wait_for screen_has "$1" || fail "not on the screen: $1"; }
 
+# A first run in an empty directory says the settings file was not found.
+vede "not found"
+t send-keys -t "$session" Enter
 vede "Move or value =>"
 vede "The current position is the initial one"
 vede "1   R  N  B  Q  K  B  N  R"
@@ -33,7 +36,7 @@ vede "3   -  -  N  -  -  -  -  -"
 
 # An illegal move is refused in a dialog and changes nothing.
 mossa Ke2
-vede "'Ke2' - Is not a legal move."
+vede "'Ke2' - is not a legal move."
 t send-keys -t "$session" Enter
 wait_for screen_lacks "is not a legal move" || fail "the dialog stayed"
 screen_has "Plies: last Qe5+, reversible 2, total 6" || fail "the refusal changed the game"
