@@ -147,6 +147,23 @@ TEST_F(Tasti, UpReachesTheRunningClockRowWithADoubleBeep) {
   EXPECT_EQ(fake.cursor_row(), 40);
 }
 
+TEST_F(Tasti, TheLoopWaitsForKeysOrTheNextSecond) {
+  CicloPrincipale();
+  EXPECT_EQ(fake.waits.back(), -1);  // clock stopped: nothing to redraw
+  fake.press(VK_RETURN, LEFT_CTRL_PRESSED);
+  Esegui();
+  ASSERT_TRUE(InMoto);
+  fake.advance(300);
+  CicloPrincipale();
+  EXPECT_GT(fake.waits.back(), 0);
+  EXPECT_LE(fake.waits.back(), 1000);
+  fake.press(VK_RETURN, LEFT_CTRL_PRESSED | SHIFT_PRESSED);
+  Esegui();
+  ASSERT_FALSE(InMoto);
+  CicloPrincipale();
+  EXPECT_EQ(fake.waits.back(), -1);
+}
+
 TEST_F(Tasti, AltF4InAnUnknownStateReportsItself) {
   focus = 7;
   fake.press(VK_F4, LEFT_ALT_PRESSED);
