@@ -17,6 +17,7 @@
 
 #include "platform/posix/screen_reader.h"
 #include "platform/posix/screen_reader_modules.h"
+#include "platform/screen_buffer.h"
 
 namespace platform::screen_reader {
 
@@ -195,23 +196,7 @@ std::u32string code_points(const char16_t* text) {
 
 std::string utf8(const std::u32string& text) {
   std::string out;
-  for (char32_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
+  for (char32_t c : text) append_utf8(out, c);
   return out;
 }
 
