@@ -28,8 +28,11 @@ void comando_esci() {
     int r = FinestraDiDialogo(Testo(MsgSalvaInChiusura), MB_YESNOCANCEL);
     if (r == IDCANCEL) return;
     if (r == IDYES) {
-      // Closing after a failed save would lose the game: stay instead.
-      if (!SalvaPartita()) return;
+      // Closing after a failed save would lose the game: stay, with the refusal tone.
+      if (!SalvaPartita()) {
+        Beep(2000, 50);
+        return;
+      }
       Beep(3000, 5);
     }
     ChiudiIlProgramma();
@@ -43,7 +46,10 @@ void comando_NuovaPartita() {
     int r = FinestraDiDialogo(Testo(MsgSalvaPrimaDiNuova), MB_YESNOCANCEL);
     if (r == IDCANCEL) return;
     // A game that could not be saved is not thrown away.
-    if (r == IDYES && !SalvaPartita()) return;
+    if (r == IDYES && !SalvaPartita()) {
+      Beep(2000, 50);
+      return;
+    }
   }
   NuovaPartita(FenIniziale);
   Beep(3000, 5);

@@ -53,6 +53,18 @@ TEST_F(ExitTest, AltF4YesExitsWithCodeZero) {
   EXPECT_EQ(fake.dialogs.back().caption, "¡Atención!");
 }
 
+TEST_F(ExitTest, AFailedSaveKeepsTheProgramRunningWithTheRefusalTone) {
+  PartitaSalvata = 0;
+  fake.alt(VK_F4);
+  fake.answer(IDYES);  // save first: nothing can be written yet
+  EXPECT_NO_THROW(CicloPrincipale());
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  ASSERT_FALSE(fake.tones.empty());
+  EXPECT_EQ(fake.tones.back().hz, 2000);
+  EXPECT_EQ(fake.tones.back().ms, 50);
+  EXPECT_EQ(PartitaSalvata, 0);
+}
+
 TEST_F(ExitTest, UnsavedGameAsksToSaveFirstAndCancelStays) {
   PartitaSalvata = 0;
   fake.alt(VK_F4);
