@@ -5,5 +5,5 @@ src="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$1"
 mkdir -p "$dir/pgn" "$dir/log" "$dir/html/files"
 [ -f "$src/data/eco.bin" ] && cp -u "$src/data/eco.bin" "$dir/"
-find "$src/html" -mindepth 1 -maxdepth 1 ! -name README.md -exec cp -ru {} "$dir/html/" \;
+[ -d "$src/html" ] && find "$src/html" -mindepth 1 -maxdepth 1 ! -name README.md -exec cp -ru {} "$dir/html/" \;
 exit 0
