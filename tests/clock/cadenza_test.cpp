@@ -7,7 +7,7 @@
 #include "clock/orologio.h"
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
-#include "tests/support/cartella_temporanea.h"
+#include "tests/support/ambiente_finto.h"
 
 namespace {
 
@@ -15,17 +15,7 @@ void Imposta(std::initializer_list<std::pair<int, int>> valori) {
   for (auto [i, v] : valori) ParametroIni[i].valore = v;
 }
 
-struct TestoCadenzaTest : ::testing::Test {
-  CartellaTemporanea cartella;
-  platform::FakeBackend fake;
-  void SetUp() override {
-    platform::install(&fake);
-    DefaultIni();
-  }
-  void TearDown() override {
-    DefaultIni();
-    platform::install(nullptr);
-  }
+struct TestoCadenzaTest : AmbienteFinto {
   std::string Scritta() {
     ScriviCadenza();
     return Cadenza;

@@ -6,43 +6,27 @@
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
-#include "tests/support/cartella_temporanea.h"
+#include "tests/support/ambiente_finto.h"
 #include "ui/ciclo.h"
 
 namespace {
 
-std::string Leggi(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
+using AvvioIni = AmbienteFinto;
 
-TEST(AvvioIni, StartUpInAnEmptyDirectoryWritesTheDefaultFile) {
-  CartellaTemporanea cartella;
-  platform::FakeBackend fake;
-  platform::install(&fake);
-  DefaultIni();
+TEST_F(AvvioIni, StartUpInAnEmptyDirectoryWritesTheDefaultFile) {
   inizializza();
-  EXPECT_EQ(Leggi(NomeFileIni), Leggi(std::filesystem::path(VANTOREL_SOURCE_DIR) /
-                                      "tests/fixtures/ini/default_en.ini"));
+  EXPECT_EQ(LeggiFile(NomeFileIni), LeggiFile(std::filesystem::path(VANTOREL_SOURCE_DIR) /
+                                              "tests/fixtures/ini/default_en.ini"));
   ASSERT_FALSE(fake.dialogs.empty());
   EXPECT_EQ(fake.dialogs[0].text, "Vantorel.ini not found.\nloading default values.");
-  platform::install(nullptr);
 }
 
-TEST(AvvioIni, StartUpRewritesAnOldFileWithCurrentComments) {
-  CartellaTemporanea cartella;
-  platform::FakeBackend fake;
-  platform::install(&fake);
-  DefaultIni();
+TEST_F(AvvioIni, StartUpRewritesAnOldFileWithCurrentComments) {
   std::ofstream(NomeFileIni) << "$ lang 0\n";
   inizializza();
-  const std::string testo = Leggi(NomeFileIni);
+  const std::string testo = LeggiFile(NomeFileIni);
   EXPECT_NE(testo.find("\nlingua . Predefinito english."), std::string::npos);
   EXPECT_NE(testo.find("\n$\tlang\t0\n"), std::string::npos);
-  DefaultIni();
-  platform::install(nullptr);
 }
 
 }  // namespace

@@ -7,19 +7,12 @@
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
-#include "tests/support/cartella_temporanea.h"
+#include "tests/support/ambiente_finto.h"
 
 namespace {
 
-std::string Leggi(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
 std::string Fixture(const char* nome) {
-  return Leggi(std::filesystem::path(VANTOREL_SOURCE_DIR) / "tests/fixtures/ini" / nome);
+  return LeggiFile(std::filesystem::path(VANTOREL_SOURCE_DIR) / "tests/fixtures/ini" / nome);
 }
 
 void Scrivi(const std::string& testo) { std::ofstream(NomeFileIni, std::ios::binary) << testo; }
@@ -31,17 +24,7 @@ int Righe(const std::string& testo, const std::string& prefisso) {
   return n;
 }
 
-struct FileIniTest : ::testing::Test {
-  CartellaTemporanea cartella;
-  platform::FakeBackend fake;
-  void SetUp() override {
-    platform::install(&fake);
-    DefaultIni();
-  }
-  void TearDown() override {
-    DefaultIni();
-    platform::install(nullptr);
-  }
+struct FileIniTest : AmbienteFinto {
   std::vector<std::string> Testi() const {
     std::vector<std::string> t;
     for (auto& d : fake.dialogs) t.push_back(d.text);
@@ -51,7 +34,7 @@ struct FileIniTest : ::testing::Test {
 
 TEST_F(FileIniTest, TheEnglishDefaultFileIsLaidOutExactly) {
   ASSERT_EQ(ScriviIni(), 1);
-  const std::string testo = Leggi(NomeFileIni);
+  const std::string testo = LeggiFile(NomeFileIni);
   EXPECT_EQ(testo, Fixture("default_en.ini"));
   // The lines quoted as examples of the layout.
   EXPECT_EQ(testo.rfind("\nclock mode. Default 1. Values allowed: min 0, max 5.\n\t0=\tA recursive "
@@ -76,7 +59,7 @@ TEST_F(FileIniTest, MissingFileGivesDefaultsAndANewFile) {
   LeggiIni();
   EXPECT_EQ(Testi(), std::vector<std::string>{"Vantorel.ini not found.\nloading default values."});
   EXPECT_EQ(ParametroIni[iniP1T].valore, 120);
-  EXPECT_EQ(Leggi(NomeFileIni), Fixture("default_en.ini"));
+  EXPECT_EQ(LeggiFile(NomeFileIni), Fixture("default_en.ini"));
 }
 
 TEST_F(FileIniTest, TheDefaultFileReadsBackSilently) {
@@ -94,7 +77,7 @@ TEST_F(FileIniTest, OnlyTheLanguageGivenReportsMissingKeysInThatLanguage) {
   EXPECT_EQ(Testi(), std::vector<std::string>{
                          "Faltan algunos parámetros en vantorel.ini.\ncargando los valores "
                          "predeterminados."});
-  const std::string testo = Leggi(NomeFileIni);
+  const std::string testo = LeggiFile(NomeFileIni);
   EXPECT_EQ(Righe(testo, "$\t"), 26);
   EXPECT_NE(testo.find("$\tlang\t2\n"), std::string::npos);
   EXPECT_NE(testo.find("idioma . Predeterminado english. Valores permitidos: min 0, max 2.\n"),
@@ -143,7 +126,7 @@ TEST_F(FileIniTest, UnknownKeysDiscardTheWholeFile) {
               "'vantorel.ini' non leggibile.\nCaricamento dei valori predefiniti.");
     EXPECT_EQ(ParametroIni[iniP1T].valore, 120) << quirk;
     EXPECT_EQ(lang(), 1);
-    EXPECT_EQ(Leggi(NomeFileIni), Fixture("default_en.ini")) << quirk;
+    EXPECT_EQ(LeggiFile(NomeFileIni), Fixture("default_en.ini")) << quirk;
   }
 }
 
@@ -209,7 +192,7 @@ TEST_F(FileIniTest, EveryLanguageRoundTrips) {
 TEST_F(FileIniTest, ItalianCommentsAreInItalian) {
   ParametroIni[inilang].valore = 0;
   ScriviIni();
-  const std::string testo = Leggi(NomeFileIni);
+  const std::string testo = LeggiFile(NomeFileIni);
   EXPECT_NE(testo.find("\nincremento in secondi nel Secondo periodo. Predefinito 0. Valori "
                        "ammessi: min 0, max 600.\n"),
             std::string::npos);
@@ -225,11 +208,11 @@ TEST_F(FileIniTest, AnUnwritableFileIsReportedOnceAndTheOldFileStays) {
   EXPECT_EQ(ScriviIni(), 0);
   EXPECT_EQ(Testi(), std::vector<std::string>{"Vantorel.ini cannot be written.\nThe settings "
                                               "last only until the program is closed."});
-  EXPECT_EQ(Leggi(NomeFileIni), Fixture("default_en.ini"));
+  EXPECT_EQ(LeggiFile(NomeFileIni), Fixture("default_en.ini"));
   // Once writing works again, a later failure is reported again.
   std::filesystem::remove("vantorel.ini.tmp");
   EXPECT_EQ(ScriviIni(), 1);
-  EXPECT_NE(Leggi(NomeFileIni).find("$\tP1T\t5\n"), std::string::npos);
+  EXPECT_NE(LeggiFile(NomeFileIni).find("$\tP1T\t5\n"), std::string::npos);
   std::filesystem::remove(NomeFileIni);
   std::filesystem::create_directory(NomeFileIni);  // the rename now fails
   EXPECT_EQ(ScriviIni(), 0);

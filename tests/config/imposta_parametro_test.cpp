@@ -3,16 +3,12 @@
 #include <sstream>
 
 #include "tests/clock/ambiente_orologio.h"
+#include "tests/support/ambiente_finto.h"
 
 namespace orologio_test {
 namespace {
 
-std::string FileIni() {
-  std::ifstream f(NomeFileIni, std::ios::binary);
-  std::stringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
+std::string FileIni() { return LeggiFile(NomeFileIni); }
 
 struct ImpostaParametroTest : AmbienteOrologio {
   int Imposta(int indice, const std::string& testo, int risposta = IDYES) {
