@@ -1,6 +1,7 @@
 #include "speech/annuncio.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "config/ini.h"
@@ -9,6 +10,7 @@
 #include "data/msg_ui.h"
 #include "platform/platform.h"
 #include "record/utf8.h"
+#include "speech/riga_cursore.h"
 
 void* nvda_dll = nullptr;
 void* jaws_dll = nullptr;
@@ -142,6 +144,7 @@ int mostra(int stile) {
 }  // namespace
 
 int Anuncia(const char* testo, int interrompi) {
+  if (testo && testo[std::strspn(testo, " ")]) ++AnnunciFatti;
   switch (ParametroIni[iniAssistanceType].valore) {
     case 1:
       return AnnuncioJAWS(testo, interrompi);

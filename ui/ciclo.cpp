@@ -7,6 +7,7 @@
 #include "core/tavole.h"
 #include "speech/annunci.h"
 #include "speech/annuncio.h"
+#include "speech/riga_cursore.h"
 #include "ui/comandi.h"
 #include "ui/schermo.h"
 #include "ui/stato.h"
@@ -33,6 +34,10 @@ void CicloPrincipale() {
   if (InMoto) AggiornaTempoVisualizzato(static_cast<int>(ContatoreMosse & 1));
   platform::KeyEvent tasti[128];
   int n = platform::current().read_keys(tasti, 128, MillisecondiAlProssimoSecondo());
-  for (int i = 0; i < n; ++i)
-    if (tasti[i].key_down) GestisciTasto(tasti[i]);
+  for (int i = 0; i < n; ++i) {
+    if (!tasti[i].key_down) continue;
+    PrimaDelTasto prima = RicordaPrimaDelTasto();
+    GestisciTasto(tasti[i]);
+    LeggiRigaSeSpostata(prima);
+  }
 }

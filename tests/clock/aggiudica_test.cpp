@@ -139,7 +139,7 @@ namespace {
 struct BandierinaTest : AmbienteOrologio {
   // White to move with one second left; black with plenty.
   void Posizione(const char* fen) {
-    ASSERT_EQ(CaricaPosizioneDaStringaFen(fen), 1);
+    ASSERT_EQ(NuovaPosizione(fen), 1);  // clears what an earlier test left
     ContatoreMosse = 0;
     TempoRimasto[0] = 1000;
     OrologioInMoto();

@@ -1,0 +1,93 @@
+// On a terminal the speech channel reads the row the cursor moved to, as a
+// Windows screen reader would, unless the key has spoken already.
+#include <string>
+#include <vector>
+
+#include "tests/speech/canale_finto.h"
+#include "tests/ui/scenario.h"
+
+namespace {
+
+using scenario::Scenario;
+
+struct RigaCursore : Scenario {
+  // The channel that also records the interrupt flag.
+  void AvviaConCanale(int lingua, int tipo) {
+    fake.screen.clear();  // the fixture may start again in another language
+    Avvia(lingua, tipo != 0);
+    CaricaFinestraDiDialogo();
+    canale_finto::installa(fake);
+    ParametroIni[iniAssistanceType].valore = tipo;
+    if (tipo == 0) CaricaAssistente(0);
+  }
+  std::vector<std::string> Detti() const {
+    std::vector<std::string> v;
+    for (auto& d : canale_finto::detti) v.push_back(d.testo);
+    return v;
+  }
+  void Premi(std::uint16_t vk) {
+    canale_finto::detti.clear();
+    fake.press(vk);
+    Esegui();
+  }
+};
+
+TEST_F(RigaCursore, PanelRowsAreReadWhenTheKeySaidNothing) {
+  struct Caso {
+    int lingua;
+    std::uint16_t vk;
+    std::vector<std::string> attesi;
+  } casi[] = {
+      // From the command line up to the top and back.
+      {1, VK_UP, {"Black: 02:00:00"}},
+      {1, VK_UP, {"White: 02:00:00"}},
+      {1, VK_UP, {"Move 1, white's turn, clock stopped"}},
+      {1, VK_UP, {"Plies: reversible 0, total 0"}},
+      {1, VK_DOWN, {"Move 1, white's turn, clock stopped"}},
+      // HOME lands on the empty top row: nothing to read.
+      {1, VK_HOME, {}},
+      {1, VK_DOWN, {"@Time control: "}},
+      // END says "edit" itself; the command line row is not read over it.
+      {1, VK_END, {"edit"}},
+      // The cursor stays on its row: nothing is read.
+      {1, VK_DOWN, {"edit"}},
+      {1, 'E', {}},
+      {0, VK_UP, {"Nero: 02:00:00"}},
+      {0, VK_UP, {"Bianco: 02:00:00"}},
+      {0, VK_DOWN, {"Nero: 02:00:00"}},
+      {0, VK_DOWN, {"editazione"}},
+      {2, VK_UP, {"Negras: 02:00:00"}},
+      {2, VK_UP, {"Blancas: 02:00:00"}},
+      {2, VK_UP, {"Movida 1, turno de las blancas, relój Detenido"}},
+  };
+  int lingua = -1;
+  for (const auto& c : casi) {
+    if (c.lingua != lingua) {
+      if (lingua >= 0) TearDown();
+      AvviaConCanale(c.lingua, 2);
+      lingua = c.lingua;
+    }
+    Premi(c.vk);
+    auto detti = Detti();
+    // "@" asks only for the beginning of the row (its text is another concern).
+    if (c.attesi.size() == 1 && c.attesi[0][0] == '@') {
+      ASSERT_EQ(detti.size(), 1u);
+      EXPECT_EQ(detti[0].rfind(c.attesi[0].substr(1), 0), 0u) << detti[0];
+      continue;
+    }
+    EXPECT_EQ(detti, c.attesi) << "lang " << c.lingua << " key " << c.vk;
+  }
+  // The row is read interrupting whatever was being said.
+  Premi(VK_UP);
+  ASSERT_EQ(canale_finto::detti.size(), 1u);
+  EXPECT_TRUE(canale_finto::detti[0].interrotto);
+}
+
+TEST_F(RigaCursore, WithTheDialogBoxChannelNothingIsRead) {
+  AvviaConCanale(1, 0);
+  for (std::uint16_t vk : {VK_UP, VK_UP, VK_UP, VK_HOME, VK_DOWN, VK_END}) Premi(vk);
+  EXPECT_TRUE(canale_finto::detti.empty());
+  EXPECT_TRUE(fake.dialogs.empty());
+}
+
+}  // namespace
