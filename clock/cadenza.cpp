@@ -164,7 +164,12 @@ int LeggiDatiCadenzaDaStringa(const char* testo, DatiCadenza* cadenza) {
     inizio = fine + 1;
   }
   int tipi = 0;  // the kinds as decimal digits, e.g. 112 for 1, 1, 2
-  for (int k = 0; k < n; ++k) tipi = tipi * 10 + periodi[k].tipo;
+  for (int k = 0; k < n; ++k) {
+    // An hourglass is the whole time control: as a leading 0 digit it would vanish
+    // ("*180:60" read as a fixed time with no increment).
+    if (periodi[k].tipo == 0 && n > 1) return 0;
+    tipi = tipi * 10 + periodi[k].tipo;
+  }
   int modo;
   switch (tipi) {
     case 0:

@@ -80,6 +80,7 @@ int LeggiDettagliMossaDaStringa(const char* testo, DettagliMossa* d) {
     --n;
   } else if (Maiuscola(c[n - 1])) {
     d->promozione = TipoLettera(c[n - 1]);
+    if (d->promozione == Re) return 0;  // "e8K": a pawn never becomes a king
     --n;
   }
   if (n < 2 || n > 4) return 0;

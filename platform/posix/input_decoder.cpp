@@ -297,6 +297,7 @@ int utf8_length(unsigned char b) {
 }
 
 enum : std::size_t { kNeedMore = 0 };
+enum : int { kSkipNothing = 0, kSkipParameters = 1, kSkipIntermediates = 2 };
 
 // One plain key (a byte or a UTF-8 character). Returns the bytes used,
 // kNeedMore for an unfinished character; a broken one is skipped (k stays
@@ -322,14 +323,18 @@ std::size_t plain_key(std::string_view s, KeyEvent& k, bool& is_key) {
     if ((t & 0xC0) != 0x80) return static_cast<std::size_t>(i);
     c = (c << 6) | (t & 0x3F);
   }
+  // An overlong form (C0 81 for ^A) is a broken character: skipped whole.
+  const char32_t shortest = len == 2 ? 0x80 : len == 3 ? 0x800 : 0x10000;
+  if (c < shortest) return static_cast<std::size_t>(len);
   k = key_for_code_point(c, 0);
-  is_key = true;
+  is_key = k.virtual_key != 0 || k.unicode != 0;
   return static_cast<std::size_t>(len);
 }
 
 // Decodes the first key of s. Returns the bytes it used, or kNeedMore. When
 // `final` is set no more bytes will come, and the head is settled anyway.
-std::size_t decode_one(std::string_view s, std::vector<KeyEvent>& out, bool final) {
+std::size_t decode_one(std::string_view s, std::vector<KeyEvent>& out, bool final,
+                       int& skipping) {
   KeyEvent k;
   bool is_key = false;
   if (s[0] != '\x1b') {
@@ -349,8 +354,15 @@ std::size_t decode_one(std::string_view s, std::vector<KeyEvent>& out, bool fina
     while (i < s.size() && s[i] >= 0x30 && s[i] <= 0x3F) ++i;
     std::size_t params_end = i;
     while (i < s.size() && s[i] >= 0x20 && s[i] <= 0x2F) ++i;
+    if (i > kLongestSequence) {
+      // Garbage, dropped whole however it was split across reads: through its final
+      // byte, or up to a byte that cannot belong to it; an unfinished one goes on
+      // being skipped in the next reads.
+      if (i < s.size()) return s[i] >= 0x40 && s[i] <= 0x7E ? i + 1 : i;
+      skipping = params_end == s.size() ? kSkipParameters : kSkipIntermediates;
+      return s.size();
+    }
     if (i >= s.size()) {
-      if (i > kLongestSequence) return s.size();
       if (!final) return kNeedMore;
       if (s.size() == 2 && second == 'O') {  // Esc then a lone O: Alt+Shift+O
         out.push_back(make('O', 'O', kAlt | SHIFT_PRESSED));
@@ -437,8 +449,10 @@ KeyEvent key_for_code_point(char32_t c, std::uint32_t state) {
       break;
   }
   // Other private-use code points are kitty's lone modifiers, media keys
-  // and the like: not keys of this program.
+  // and the like: not keys of this program. C1 controls, surrogates and
+  // numbers past Unicode are no characters at all.
   if (c >= 0xE000 && c <= 0xF8FF) return k;
+  if ((c >= 0x80 && c < 0xA0) || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) return k;
   if (c >= 0x80 || c < 0x20) {
     if (c >= 0x80) k.unicode = c;
     return k;
@@ -475,11 +489,29 @@ KeyEvent key_for_code_point(char32_t c, std::uint32_t state) {
   return k;
 }
 
+// Bytes that continue an over-long sequence dropped in an earlier read.
+std::size_t InputDecoder::skip_garbage() {
+  std::size_t pos = 0;
+  while (skipping_ != kSkipNothing && pos < held_.size()) {
+    unsigned char b = static_cast<unsigned char>(held_[pos]);
+    if (skipping_ == kSkipParameters && b >= 0x30 && b <= 0x3F) {
+      ++pos;
+    } else if (b >= 0x20 && b <= 0x2F) {
+      skipping_ = kSkipIntermediates;
+      ++pos;
+    } else {
+      if (b >= 0x40 && b <= 0x7E) ++pos;  // its final byte
+      skipping_ = kSkipNothing;
+    }
+  }
+  return pos;
+}
+
 void InputDecoder::feed(std::string_view bytes, std::vector<KeyEvent>& out) {
   held_.append(bytes);
-  std::size_t pos = 0;
+  std::size_t pos = skip_garbage();
   while (pos < held_.size()) {
-    std::size_t used = decode_one(std::string_view(held_).substr(pos), out, false);
+    std::size_t used = decode_one(std::string_view(held_).substr(pos), out, false, skipping_);
     if (used == kNeedMore) break;
     pos += used;
   }
@@ -488,8 +520,11 @@ void InputDecoder::feed(std::string_view bytes, std::vector<KeyEvent>& out) {
 
 void InputDecoder::expire(std::vector<KeyEvent>& out) {
   std::size_t pos = 0;
-  while (pos < held_.size()) pos += decode_one(std::string_view(held_).substr(pos), out, true);
+  int skipping = kSkipNothing;  // nothing more comes: an unfinished sequence just ends
+  while (pos < held_.size())
+    pos += decode_one(std::string_view(held_).substr(pos), out, true, skipping);
   held_.clear();
+  skipping_ = kSkipNothing;
 }
 
 }  // namespace platform

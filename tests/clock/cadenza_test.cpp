@@ -135,7 +135,11 @@ TEST_F(TestoCadenzaTest, InvalidTexts) {
                             "99999999999999",
                             "*30",
                             "-300",
-                            "3600:3600"}) {
+                            "3600:3600",
+                            // an hourglass is the whole time control
+                            "*180:3600",
+                            "*60:*60",
+                            "*180:40/3600:3600"}) {
     int ok;
     Analizza(testo, &ok);
     EXPECT_EQ(ok, 0) << '"' << testo << '"';

@@ -74,7 +74,7 @@ TEST(LetturaMossa, FieldsOfTheRecord) {
 TEST(LetturaMossa, TextsThatAreNotMoveRecords) {
   DettagliMossa d;
   for (const char* t : {"", "e", "Nd", "e2e4e5", "Ng1f3x3", "e9", "ae", "Nbd", "O-O-O-O", "0-e",
-                        "Pe4", "e2e4e", "zz", "Nf3Q", "Qe8Q", "e2e", "12", "K"})
+                        "Pe4", "e2e4e", "zz", "Nf3Q", "Qe8Q", "e2e", "12", "K", "e8K", "e8=K", "exd8K"})
     EXPECT_EQ(LeggiDettagliMossaDaStringa(t, &d), 0) << t;
 }
 

@@ -248,14 +248,43 @@ TEST(InputDecoder, UnknownSequencesAreDroppedNeverTyped) {
     ASSERT_EQ(keys.size(), 1u) << bytes + 1;
     EXPECT_EQ(keys[0].virtual_key, 'X') << bytes + 1;
   }
-  // A flood of parameter bytes is not kept for ever.
+  // A flood of parameter bytes is not kept for ever, and is dropped whole through its
+  // final byte however the reads split it: nothing of it is typed.
+  const std::string flood = "\x1b[" + std::string(200, '1') + ";5A";
+  for (const auto& keys : {decode(flood + "x"), decode_bytewise(flood + "x")}) {
+    ASSERT_EQ(keys.size(), 1u);
+    EXPECT_EQ(keys[0].virtual_key, 'X');
+  }
+  // Cut off by the pause, it ends there: what comes next is typed.
   InputDecoder d;
   std::vector<KeyEvent> out;
   d.feed("\x1b[" + std::string(200, '1'), out);
+  d.expire(out);
   EXPECT_FALSE(d.pending());
-  d.feed("x", out);
+  d.feed("1", out);
   ASSERT_EQ(out.size(), 1u);
-  EXPECT_EQ(out[0].virtual_key, 'X');
+  EXPECT_EQ(out[0].virtual_key, '1');
+}
+
+TEST(InputDecoder, BrokenCharactersAreNeverTyped) {
+  const char* broken[] = {
+      "\xC0\x81",              // overlong ^A
+      "\xC1\xA1",              // overlong "a"
+      "\xE0\x80\xAF",          // overlong "/"
+      "\xC2\x85",              // a C1 control
+      "\xED\xA0\x80",          // a surrogate
+      "\xF4\x90\x80\x80",      // past U+10FFFF
+      "\xEE\x80\x80",          // private use
+      "\x1b\xC0\x81",          // Alt with an overlong ^A
+      "\x1b[55296u",           // a surrogate in kitty's form
+      "\x1b[27;1;133~",        // a C1 control in modifyOtherKeys' form
+  };
+  for (const char* bytes : broken) {
+    for (const auto& keys : {decode(std::string(bytes) + "x"), decode_bytewise(std::string(bytes) + "x")}) {
+      ASSERT_EQ(keys.size(), 1u) << bytes;
+      EXPECT_EQ(keys[0].virtual_key, 'X') << bytes;
+    }
+  }
 }
 
 TEST(InputDecoder, CharactersCarryTheirAsciiAndUnicode) {
