@@ -6,6 +6,6 @@ cd "$(dirname "$0")"
 tools/ensure-packages.sh $BUILD_PACKAGES $RUNTIME_PACKAGES
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release --target vantorel
-tools/prepare-workdir.sh run
+tools/prepare-workdir.sh run build/release
 cd run
 exec ../build/release/vantorel

@@ -1,5 +1,5 @@
 # Debian packages, sourced by run.sh and test.sh.
-BUILD_PACKAGES="build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev"
+BUILD_PACKAGES="build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev pgn-extract"
 # Loaded at run time when present: tones, speech, braille, clipboard, viewer.
 RUNTIME_PACKAGES="libpulse0 libasound2 libspeechd2 libespeak-ng1 libbrlapi0.8 xclip xdg-utils speech-dispatcher speech-dispatcher-espeak-ng xsel"
 # What the tests drive for real.

@@ -1,5 +1,6 @@
 #include "ui/ciclo.h"
 
+#include "book/eco.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
 #include "core/fen.h"
@@ -23,6 +24,7 @@ void inizializza() {
   DisegnaIntestazione();
   StampaPannelloPrincipale();
   CaricaAssistente(ParametroIni[iniAssistanceType].valore);
+  CaricaEco();
   // The book builder does not exist yet, so it has no flags to clear.
   NuovaPartita(FenIniziale);
   AnuncioIniziale();

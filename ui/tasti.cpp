@@ -2,6 +2,7 @@
 // state (focus) and the modifier keys held.
 #include <cstring>
 
+#include "book/eco.h"
 #include "clock/aggiudica.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
@@ -80,6 +81,9 @@ void TastoCtrl(const platform::KeyEvent& k) {
   switch (k.virtual_key) {
     case VK_RETURN:
       comando_OrologioInMoto();
+      return;
+    case VK_F11:
+      MostraInfoApertura();
       return;
     case 'A':
       Interruttore(iniautorefresh);

@@ -1,0 +1,243 @@
+#include "book/eco.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/fen.h"
+#include "core/mossa.h"
+#include "core/posizione.h"
+#include "data/msg_eco.h"
+#include "tests/core/verifica.h"
+#include "tests/support/ambiente_finto.h"
+#include "tools/eco_pgn.h"
+
+namespace {
+
+const char* const EcoGenerato = VANTOREL_BINARY_DIR "/eco/eco.bin";
+const char* const EcoPgn = "/usr/share/pgn-extract/eco.pgn";
+
+std::vector<VoceEco> LeggiVoci() {
+  std::ifstream in(EcoPgn, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  std::vector<VoceEco> voci;
+  std::string errore;
+  EXPECT_TRUE(Carica(FenIniziale));
+  EXPECT_TRUE(LeggiEcoPgn(s.str(), voci, errore)) << errore;
+  return voci;
+}
+
+std::string Codice(const InfoApertura& i) {
+  if (!i.trovata) return "none";
+  char t[8];
+  std::snprintf(t, sizeof t, "%c%02d", i.lettera, i.numero);
+  return t;
+}
+
+struct Eco : ::testing::Test {
+  void SetUp() override { ASSERT_TRUE(CaricaEco(EcoGenerato)); }
+  void TearDown() override { CaricaEco("no such file"); }
+};
+
+TEST_F(Eco, EveryLineClassifiesToItsOwnEntry) {
+  std::vector<VoceEco> voci = LeggiVoci();
+  ASSERT_GT(voci.size(), 2000u);
+  int sbagliate = 0;
+  for (const VoceEco& v : voci) {
+    InfoApertura i;
+    ClassificaMosse(v.mosse.data(), v.mosse.size(), &i);
+    std::string variante = i.variante == NessunaVariante ? "" : NomeVariante[i.variante];
+    bool giusta = i.trovata && i.lettera == v.lettera && i.numero == v.numero &&
+                  v.apertura == NomeVariante[i.apertura] && v.variante == variante;
+    if (!giusta && ++sbagliate < 10)
+      ADD_FAILURE() << v.lettera << v.numero << " " << v.apertura << " / " << v.variante
+                    << " gave " << Codice(i);
+  }
+  EXPECT_EQ(sbagliate, 0);
+}
+
+TEST_F(Eco, TheFirstNamesAreInOrderOfFirstAppearance) {
+  const char* primi[12] = {"Polish (Sokolsky) opening", "Polish", "Tuebingen variation",
+                           "Outflank variation", "Benko's opening", "Lasker simul special",
+                           "reversed Alekhine", "Grob's attack", "Grob", "spike attack",
+                           "Fritz gambit", "Romford counter-gambit"};
+  for (int i = 0; i < 12; ++i) EXPECT_STREQ(NomeVariante[i], primi[i]) << i;
+  EXPECT_GT(NessunaVariante, 1734);
+}
+
+TEST_F(Eco, TheDeepestClassifiedPositionOnTheWayWins) {
+  ASSERT_TRUE(Carica(FenIniziale));
+  std::vector<VoceEco> voci = LeggiVoci();
+  auto linea = [&](const char* apertura, std::size_t plies) {
+    for (const VoceEco& v : voci)
+      if (v.apertura == apertura && v.variante.empty() && v.mosse.size() == plies) return v.mosse;
+    return std::vector<std::uint64_t>{};
+  };
+  std::vector<std::uint64_t> cavallo = linea("King's knight opening", 3);
+  ASSERT_EQ(cavallo.size(), 3u);
+  InfoApertura i;
+  ClassificaMosse(cavallo.data(), 3, &i);
+  EXPECT_EQ(Codice(i), "C40");
+  // 2...Ke7 is in no line: the position after 2. Nf3 names the game.
+  cavallo.push_back(Mossa(Casa("e8"), Casa("e7"), SpecieSposta(Re)));
+  // A line that leaves the book and goes on keeps it too.
+  cavallo.push_back(Mossa(Casa("b1"), Casa("c3"), SpecieSposta(Cavallo)));
+  for (std::size_t n : {4u, 5u}) {
+    ClassificaMosse(cavallo.data(), n, &i);
+    EXPECT_EQ(Codice(i), "C40") << n;
+    EXPECT_STREQ(NomeVariante[i.apertura], "King's knight opening");
+    EXPECT_EQ(i.variante, NessunaVariante);
+  }
+  // 1. e4 alone: the prefix of the line above has a code of its own.
+  ClassificaMosse(cavallo.data(), 1, &i);
+  EXPECT_EQ(Codice(i), "B00");
+  // No moves, or a first move the file does not hold.
+  ClassificaMosse(cavallo.data(), 0, &i);
+  EXPECT_FALSE(i.trovata);
+  std::uint64_t strana = Mossa(Casa("a2"), Casa("a3"), SpecieSpostaPedone) + 0x3F000;
+  ClassificaMosse(&strana, 1, &i);
+  EXPECT_FALSE(i.trovata);
+}
+
+// Hand-made files: node layout as in book/eco.h.
+struct Nodo {
+  std::uint32_t mossa;
+  std::uint16_t figlio, fratello;
+  InfoApertura info;
+};
+const std::uint32_t e4 = Mossa(52, 36, 3), e5 = Mossa(12, 28, 3), d4 = Mossa(51, 35, 3);
+InfoApertura Classe(char l, int n, int a, int v) {
+  InfoApertura i;
+  i.trovata = 1;
+  i.lettera = static_cast<std::uint8_t>(l);
+  i.numero = static_cast<std::uint8_t>(n);
+  i.apertura = static_cast<std::uint16_t>(a);
+  i.variante = static_cast<std::uint16_t>(v);
+  return i;
+}
+
+std::string Bytes(const std::vector<Nodo>& nodi) {
+  std::string s;
+  for (const Nodo& n : nodi) {
+    char b[16];
+    std::memcpy(b, &n.mossa, 4);  // the build machines are little-endian
+    std::memcpy(b + 4, &n.figlio, 2);
+    std::memcpy(b + 6, &n.fratello, 2);
+    std::memcpy(b + 8, &n.info, 8);
+    s.append(b, 16);
+  }
+  return s;
+}
+
+struct EcoCorrotto : AmbienteFinto {
+  void TearDown() override {
+    CaricaEco("no such file");
+    AmbienteFinto::TearDown();
+  }
+};
+
+TEST_F(EcoCorrotto, DamagedFilesGiveNoClassification) {
+  const InfoApertura b00 = Classe('B', 0, 0, NessunaVariante), c20 = Classe('C', 20, 1, 2);
+  struct Caso {
+    const char* nome;
+    std::string dati;
+    std::vector<std::uint64_t> mosse;
+  } casi[] = {
+      // A walk that follows a link backwards would loop or reach a node off its path.
+      {"sibling self-link", Bytes({{d4, 0, 1, {}}, {e4, 0, 1, b00}}), {e5}},
+      {"sibling cycle", Bytes({{e4, 0, 1, {}}, {e5, 0, 2, {}}, {d4, 0, 1, {}}}), {e4 + 1}},
+      {"child link backwards", Bytes({{e4, 2, 0, {}}, {e5, 0, 0, c20}, {d4, 1, 0, {}}}),
+       {e4, d4, e5}},
+      {"sibling past the end", Bytes({{e4, 0, 7, b00}}), {d4}},
+      {"child past the end", Bytes({{e4, 9, 0, {}}}), {e4, e5}},
+      {"opening past the table", Bytes({{e4, 0, 0, Classe('B', 0, NessunaVariante, 0)}}), {e4}},
+      {"variation past the table",
+       Bytes({{e4, 0, 0, Classe('B', 0, 0, NessunaVariante + 1)}}), {e4}},
+      {"letter F", Bytes({{e4, 0, 0, Classe('F', 0, 0, 1)}}), {e4}},
+      {"number 100", Bytes({{e4, 0, 0, Classe('B', 100, 0, 1)}}), {e4}},
+      {"truncated last node", Bytes({{d4, 0, 1, {}}, {e4, 0, 0, b00}}).substr(0, 28), {e4}},
+      {"empty file", "", {e4}},
+  };
+  for (const Caso& c : casi) {
+    std::ofstream("eco.bin", std::ios::binary) << c.dati;
+    CaricaEco();
+    InfoApertura i = c20;
+    ClassificaMosse(c.mosse.data(), c.mosse.size(), &i);
+    EXPECT_FALSE(i.trovata) << c.nome;
+  }
+  // The same shapes with sound links do classify, so the cases above test the checks.
+  std::ofstream("eco.bin", std::ios::binary)
+      << Bytes({{d4, 0, 1, {}}, {e4, 2, 0, b00}, {e5, 0, 0, c20}});
+  ASSERT_TRUE(CaricaEco());
+  std::uint64_t linea[] = {e4, e5};
+  InfoApertura i;
+  ClassificaMosse(linea, 2, &i);
+  EXPECT_EQ(Codice(i), "C20");
+  EXPECT_EQ(i.apertura, 1);
+  ClassificaMosse(linea, 1, &i);
+  EXPECT_EQ(Codice(i), "B00");
+}
+
+TEST_F(EcoCorrotto, TheFileIsReadOnceAtStartUp) {
+  std::ofstream("eco.bin", std::ios::binary)
+      << Bytes({{e4, 0, 0, Classe('B', 0, 0, NessunaVariante)}});
+  ASSERT_TRUE(CaricaEco());
+  std::filesystem::remove("eco.bin");
+  std::uint64_t m = e4;
+  InfoApertura i;
+  ClassificaMosse(&m, 1, &i);
+  EXPECT_EQ(Codice(i), "B00");
+  EXPECT_FALSE(CaricaEco());
+  EXPECT_FALSE(EcoDisponibile());
+}
+
+TEST_F(Eco, SpokenForm) {
+  struct Caso {
+    InfoApertura info;
+    const char* detto;
+  } casi[] = {
+      {Classe('A', 0, 1, 2), "Moves: A00, Polish, Tuebingen variation"},
+      {Classe('A', 0, 4, NessunaVariante), "Moves: A00, Benko's opening"},
+      {InfoApertura{}, "Moves:"},
+  };
+  for (const Caso& c : casi) {
+    char testo[64] = "Moves:";
+    ScriviInfoApertura(&c.info, testo, sizeof testo);
+    EXPECT_STREQ(testo, c.detto);
+  }
+  // A short buffer is never overrun and stays terminated.
+  char corto[16] = "Moves:";
+  InfoApertura lunga = Classe('A', 0, 1, 2);
+  ScriviInfoApertura(&lunga, corto, sizeof corto);
+  EXPECT_STREQ(corto, "Moves: A00, Pol");
+}
+
+TEST_F(Eco, TagLinesOfTheCurrentGame) {
+  struct Caso {
+    std::vector<std::uint64_t> mosse;
+    const char* a_capo;
+    const char* tag;
+  } casi[] = {
+      {{}, "\n", ""},
+      {{e4, e5, Mossa(62, 45, SpecieSposta(Cavallo))}, "\n",
+       "[ECO \"C40\"]\n[Opening \"King's knight opening\"]\n"},
+      {{Mossa(49, 33, 3), Mossa(6, 23, SpecieSposta(Cavallo))}, "\r\n",
+       "[ECO \"A00\"]\r\n[Opening \"Polish\"]\r\n[Variation \"Tuebingen variation\"]\r\n"},
+  };
+  for (const Caso& c : casi) {
+    ASSERT_TRUE(Carica(FenIniziale));
+    for (std::size_t k = 0; k < c.mosse.size(); ++k) ElencoMosse[k + 1] = c.mosse[k];
+    ContatoreMosse = c.mosse.size();
+    std::string testo = "x";
+    ScriviTagEco(testo, c.a_capo);
+    EXPECT_EQ(testo, std::string("x") + c.tag);
+  }
+  ASSERT_TRUE(Carica(FenIniziale));
+}
+
+}  // namespace
