@@ -70,11 +70,8 @@ void comando_FermaOrologio() {
 }
 
 void comando_ModificaTempo(int penalita) {
-  if (!ComandoDigitato()) {
-    // An empty command line opens the bonuses-and-penalties menu, which the
-    // menus provide; until they exist the key does nothing here.
-    return;
-  }
+  // With nothing typed the key table opens the bonuses-and-penalties menu instead.
+  if (!ComandoDigitato()) return;
   if (InMoto) {
     FinestraDiDialogo(Testo(MsgModificaTempoInMoto), 64);
     return;

@@ -38,7 +38,9 @@ void ScreenBuffer::set_cursor(int column, int row) {
 }
 
 void ScreenBuffer::set_window_height(int rows) {
+  // As a console window set to rows 0..rows-1, unless the cursor is below them.
   height_ = std::clamp(rows, 1, kScreenRows);
+  top_ = 0;
   follow_cursor();
   ++generation_;
 }

@@ -13,6 +13,7 @@
 #include "record/partita.h"
 #include "record/salvataggio.h"
 #include "speech/annuncio.h"
+#include "ui/menu.h"
 #include "ui/riga_comando.h"
 #include "ui/schermo.h"
 #include "ui/stato.h"
@@ -98,10 +99,7 @@ void ParametroRapido(int indice, int menu, int voce) {
     comando_ImpostaParametro(&ParametroIni[indice]);
     return;
   }
-  // The menus are not built yet: with an empty command line the key does
-  // nothing until they are.
-  (void)menu;
-  (void)voce;
+  comando_ApriMenu(menu, voce >= 0 ? voce : NumeroVociMenu[menu]);
 }
 
 void Interruttore(int indice) {

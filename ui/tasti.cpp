@@ -13,6 +13,7 @@
 #include "speech/annuncio.h"
 #include "ui/ciclo.h"
 #include "ui/comandi.h"
+#include "ui/menu.h"
 #include "ui/riga_comando.h"
 #include "ui/schermo.h"
 #include "ui/stato.h"
@@ -39,8 +40,7 @@ void AnnunciaEditazione() {
   Anuncia(Testo(StrEditazione), 0);
 }
 
-// A value is being typed for a menu item. ESC and ENTER end or accept the
-// value through the menus, which are not built yet: until then they do nothing.
+// A value is being typed for a menu item.
 void TastoValore(const platform::KeyEvent& k) {
   switch (k.virtual_key) {
     case VK_UP:
@@ -48,7 +48,10 @@ void TastoValore(const platform::KeyEvent& k) {
       AnnunciaEditazione();
       return;
     case VK_ESCAPE:
+      DisattivaAttesaInputIntero();
+      return;
     case VK_RETURN:
+      comando_LeggiValoreInput();
       return;
     default:
       if (InAttesaDiStringa())
@@ -67,6 +70,15 @@ void TastoCtrlShift(const platform::KeyEvent& k) {
   const int incremento[4] = {iniP1I, iniP2I, iniP3I, iniP4I};
   int c = Cifra(k.virtual_key);
   if (c >= 1 && c <= 4) ParametroRapido(incremento[c - 1], 5);
+}
+
+// A bonus or penalty of the typed minutes; with nothing typed, the menu
+// where both are chosen.
+void BonusOPenalita(int penalita) {
+  if (CharatteriInComando == 0)
+    ApriMenuSulTitolo(7);
+  else
+    comando_ModificaTempo(penalita);
 }
 
 // CTRL alone. Opening-book, log, HTML, copy and paste commands belong to parts
@@ -99,19 +111,18 @@ void TastoCtrl(const platform::KeyEvent& k) {
       return;
     case VK_ADD:
     case VK_OEM_PLUS:
-      comando_ModificaTempo(0);
+      BonusOPenalita(0);
       return;
     case VK_SUBTRACT:
     case VK_OEM_MINUS:
-      comando_ModificaTempo(1);
+      BonusOPenalita(1);
       return;
     default:
       return;
   }
 }
 
-// CTRL and ALT held (AltGr included). The period menu and the log check are
-// not built yet.
+// CTRL and ALT held (AltGr included). The log check is not built yet.
 void TastoCtrlAlt(const platform::KeyEvent& k) {
   const int mosse[3] = {iniP1M, iniP2M, iniP3M};
   int c = Cifra(k.virtual_key);
@@ -120,10 +131,10 @@ void TastoCtrlAlt(const platform::KeyEvent& k) {
     return;
   }
   if (k.virtual_key == 'E') Interruttore(iniEchoExplorer);
+  if (k.virtual_key == 'P') ApriMenuSulTitolo(11 + ParametroIni[iniClockMode].valore);
 }
 
-// ALT alone. The menus opened on their titles (O, P, A, B, C, X, I) are not
-// built yet: those keys do nothing for now.
+// ALT alone.
 void TastoAlt(const platform::KeyEvent& k) {
   const int allarme[5] = {inia1, inia2, inia3, inia4, inia5};
   int c = Cifra(k.virtual_key);
@@ -132,6 +143,27 @@ void TastoAlt(const platform::KeyEvent& k) {
     return;
   }
   switch (k.virtual_key) {
+    case 'O':
+      ApriMenuSulTitolo(1);
+      return;
+    case 'P':
+      ApriMenuSulTitolo(2);
+      return;
+    case 'A':
+      ApriMenuSulTitolo(3);
+      return;
+    case 'B':
+      ApriMenuSulTitolo(21);
+      return;
+    case 'C':
+      ApriMenuSulTitolo(5);
+      return;
+    case 'X':
+      ApriMenuSulTitolo(8);
+      return;
+    case 'I':
+      ApriMenuSulTitolo(9);
+      return;
     case 'L':
       ParametroRapido(inilang, 4);
       return;
@@ -152,11 +184,14 @@ void TastoAlt(const platform::KeyEvent& k) {
   }
 }
 
-// Neither CTRL nor ALT. The main menu (APPS), the board explorer (SPACE) and
-// the file viewers (F1, F5, F9) are not built yet: their keys do nothing.
+// Neither CTRL nor ALT. The board explorer (SPACE) and the file viewers (F1,
+// F5, F9) are not built yet: their keys do nothing.
 void TastoSemplice(const platform::KeyEvent& k) {
   int vk = k.virtual_key;
   switch (vk) {
+    case VK_APPS:
+      ApriMenuSulTitolo(0);
+      return;
     case 'T':
       AggiornaTempoASchermo();
       return;
@@ -238,11 +273,14 @@ void GestisciTasto(const platform::KeyEvent& k) {
       case 0:
         comando_esci();
         return;
-      // Leaving the explorers, the value entry and the menus comes with those
-      // parts; focus cannot reach them yet.
-      case 1:
       case 2:
+        comando_ChiudiMenu();
+        return;
       case 3:
+        DisattivaAttesaInputIntero();
+        return;
+      // Leaving the explorers comes with those parts; focus cannot reach them yet.
+      case 1:
       case 4:
         return;
       default:
@@ -254,8 +292,11 @@ void GestisciTasto(const platform::KeyEvent& k) {
     case 3:
       TastoValore(k);
       return;
-    // The menus (2), the board explorer (1) and the book explorer (4) are not
-    // built yet; nothing leads to them.
+    case 2:
+      TastoMenu(k);
+      return;
+    // The board explorer (1) and the book explorer (4) are not built yet;
+    // nothing leads to them.
     case 0:
       break;
     default:

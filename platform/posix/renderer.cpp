@@ -29,8 +29,14 @@ std::string Renderer::render(const ScreenBuffer& screen, int terminal_columns, i
   int columns = std::clamp(terminal_columns, 1, kScreenColumns);
   int rows = std::clamp(terminal_rows, 1, screen.window_height());
   int window_top = screen.window_top();
-  view_top_ =
-      follow(view_top_, rows, screen.cursor_row(), window_top, window_top + screen.window_height());
+  int window_bottom = window_top + screen.window_height();
+  // A window that grew (a menu opened below the command line) is shown down
+  // to its last row, as far as the cursor stays in view: the new rows are
+  // what the player wants to see.
+  if (window_height_ > 0 && screen.window_height() > window_height_)
+    view_top_ = std::min(window_bottom - rows, screen.cursor_row());
+  window_height_ = screen.window_height();
+  view_top_ = follow(view_top_, rows, screen.cursor_row(), window_top, window_bottom);
   view_left_ = follow(view_left_, columns, screen.cursor_column(), 0, kScreenColumns);
 
   std::string out;

@@ -33,6 +33,7 @@ class Renderer {
   std::vector<std::u32string> shown_;  // one string per terminal row
   int shown_columns_ = 0;
   int view_top_ = 0, view_left_ = 0;
+  int window_height_ = 0;                     // of the buffer at the last render (0: none yet)
   int cursor_row_ = -1, cursor_column_ = -1;  // where the terminal cursor was left
 };
 

@@ -135,6 +135,45 @@ TEST(Renderer, SmallTerminalFollowsTheCursor) {
   EXPECT_EQ(t.x, 59);
 }
 
+TEST(Renderer, AGrownWindowShowsItsNewRows) {
+  ScreenBuffer s;
+  for (int row = 0; row < 60; ++row) {
+    s.set_cursor(0, row);
+    s.write("row " + std::to_string(row));
+  }
+  s.set_cursor(0, 0);  // the buffer's window back at the top
+  s.set_window_height(44);
+  s.set_cursor(5, 40);
+  TerminalModel t(80, 44);
+  Renderer r;
+  t.feed(r.render(s, 80, 44));
+  EXPECT_EQ(r.view_top(), 0);
+  // A menu of 8 items opens: the window reaches row 54, the cursor is on the
+  // title row 44; the view shows the whole menu, not just the title.
+  s.set_window_height(55);
+  s.set_cursor(0, 44);
+  t.feed(r.render(s, 80, 44));
+  EXPECT_EQ(r.view_top(), 11);
+  EXPECT_EQ(t.row(43), "row 54");
+  EXPECT_EQ(t.y, 33);
+  // Moving in the menu does not scroll; a smaller terminal keeps the cursor.
+  s.set_cursor(0, 46);
+  t.feed(r.render(s, 80, 44));
+  EXPECT_EQ(r.view_top(), 11);
+  s.set_cursor(5, 40);
+  s.set_window_height(44);
+  t.feed(r.render(s, 80, 44));
+  EXPECT_EQ(r.view_top(), 0);
+  TerminalModel petit(80, 10);
+  Renderer r2;
+  petit.feed(r2.render(s, 80, 10));
+  s.set_window_height(55);
+  s.set_cursor(0, 44);
+  petit.feed(r2.render(s, 80, 10));
+  EXPECT_EQ(r2.view_top(), 44);
+  EXPECT_EQ(petit.row(0), "row 44");
+}
+
 TEST(Renderer, InvalidateRedrawsEverythingOnTheNextFrame) {
   ScreenBuffer s;
   s.write("hello");

@@ -37,6 +37,11 @@ TEST(ScreenBuffer, ScrollsAtTheLastRowAndTheWindowFollowsTheCursor) {
   EXPECT_EQ(s.window_top(), 7);
   s.set_cursor(0, 3);
   EXPECT_EQ(s.window_top(), 3);
+  // Setting the height puts the window back at the top, as a console does.
+  s.set_cursor(0, 20);
+  s.set_window_height(55);
+  EXPECT_EQ(s.window_top(), 0);
+  s.set_window_height(44);
   s.set_cursor(0, 0);
   s.write("first");
   s.set_cursor(0, platform::kScreenRows - 1);

@@ -37,11 +37,13 @@ TEST_F(Tasti, CtrlOneWithATypedValueSetsTheFirstPeriod) {
   EXPECT_EQ(ParametroIni[iniP1T].valore, 90);
 }
 
-TEST_F(Tasti, CtrlOneWithNothingTypedChangesNothing) {
+TEST_F(Tasti, CtrlOneWithNothingTypedOpensTheTimeControlMenu) {
   fake.press('1', LEFT_CTRL_PRESSED);
   Esegui();
   EXPECT_TRUE(fake.dialogs.empty());
   EXPECT_EQ(ParametroIni[iniP1T].valore, 120);
+  EXPECT_EQ(focus, 2);
+  EXPECT_EQ(MenuAttivo, 5);
 }
 
 TEST_F(Tasti, QuickKeysReachTheirOwnParameters) {

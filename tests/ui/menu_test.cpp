@@ -1,0 +1,677 @@
+// The menus driven through the key table: opening from every key, moving,
+// going back, submenus, toggles, value entry, and what the screen shows.
+#include "ui/menu.h"
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "clock/orologio.h"
+#include "core/posizione.h"
+#include "record/partita.h"
+#include "tests/support/ambiente_finto.h"
+#include "tests/ui/scenario.h"
+
+namespace {
+
+using scenario::Scenario;
+
+constexpr std::uint32_t kCtrl = LEFT_CTRL_PRESSED, kAlt = LEFT_ALT_PRESSED, kShift = SHIFT_PRESSED;
+
+struct Menu : Scenario {
+  void SetUp() override { Avvia(1); }
+  int Toni(int hz) const {
+    int n = 0;
+    for (auto& t : fake.tones) n += t.hz == hz;
+    return n;
+  }
+  void Premi(std::uint16_t vk, std::uint32_t modificatori = 0) {
+    fake.press(vk, modificatori);
+    Esegui();
+  }
+  void Dimentica() {
+    scenario::parlato.clear();
+    fake.tones.clear();
+    fake.dialogs.clear();
+  }
+  std::string Ultimo() const {
+    return scenario::parlato.empty() ? std::string() : scenario::parlato.back();
+  }
+  int RigaCursore() const { return fake.cursor_row(); }
+};
+
+// A row whose text on the left is followed by a shortcut ending at column 76.
+std::string ConTasto(const std::string& sinistra, const std::string& tasto) {
+  int caratteri = 0;
+  for (unsigned char c : tasto) caratteri += (c & 0xC0) != 0x80;
+  int lunghezza = 0;
+  for (unsigned char c : sinistra) lunghezza += (c & 0xC0) != 0x80;
+  return sinistra + std::string(77 - caratteri - lunghezza, ' ') + tasto;
+}
+// A row whose value starts at a column.
+std::string ConValore(const std::string& sinistra, int colonna, const std::string& valore) {
+  return sinistra + std::string(colonna - sinistra.size(), ' ') + valore;
+}
+
+TEST_F(Menu, EveryKeyOpensItsMenuWithItsAnnouncement) {
+  struct Caso {
+    std::uint16_t vk;
+    std::uint32_t modificatori;
+    int menu, voce;
+    const char* annuncio;
+  } casi[] = {
+      {VK_APPS, 0, 0, 8, " Main menu (opened) APPS"},
+      {'O', kAlt, 1, 5, " Clock (opened) ALT+O"},
+      {'P', kAlt, 2, 12, " Game (opened) ALT+P"},
+      {'A', kAlt, 3, 8, " Assistant (opened) ALT+A"},
+      {'L', kAlt, 4, 3, " Language (opened) ALT+L"},
+      {'C', kAlt, 5, 2, " Time control (opened) ALT+C"},
+      {'1', kAlt, 6, 0, " Alarms"},
+      {'5', kAlt, 6, 4, " Alarms"},
+      {VK_ADD, kCtrl, 7, 4, " Bonuses and penalties (opened) CTRL+±"},
+      {VK_OEM_MINUS, kCtrl, 7, 4, " Bonuses and penalties (opened) CTRL+±"},
+      {'X', kAlt, 8, 3, " Adjudications (opened) ALT+X"},
+      {'I', kAlt, 9, 5, " Game information (opened) ALT+I"},
+      {'P', kCtrl, 10, 6, " Clock mode (opened) CTRL+P"},
+      {'P', kCtrl | kAlt, 12, 2, " A fixed time to finish the whole game (opened) CTRL+ALT+P"},
+      {'H', kAlt, 19, 3, " Type of assistance (opened) ALT+H"},
+      {'D', kAlt, 20, 3, " Move description verbosity (opened) ALT+D"},
+      {'B', kAlt, 21, 9, " Opening book (opened) ALT+B"},
+      {'1', kCtrl, 5, 2, " Time control (opened) ALT+C"},
+      {VK_NUMPAD4, kCtrl, 5, 2, " Time control (opened) ALT+C"},
+      {'2', kCtrl | kShift, 5, 2, " Time control (opened) ALT+C"},
+      {'3', kCtrl | kAlt, 5, 2, " Time control (opened) ALT+C"},
+  };
+  for (const auto& c : casi) {
+    Dimentica();
+    Premi(c.vk, c.modificatori);
+    EXPECT_EQ(focus, 2) << c.annuncio;
+    EXPECT_EQ(MenuAttivo, c.menu) << c.annuncio;
+    EXPECT_EQ(VoceSelezionata, c.voce) << c.annuncio;
+    EXPECT_EQ(Ultimo(), c.annuncio);
+    EXPECT_EQ(RigaCursore(), c.voce == NumeroVociMenu[c.menu] ? 44 : 46 + c.voce) << c.annuncio;
+    EXPECT_EQ(fake.cursor_column(), 0);
+    // The window grows to show the last item's row.
+    EXPECT_EQ(fake.screen.window_height(), 44 + NumeroVociMenu[c.menu] + 3) << c.annuncio;
+    ASSERT_EQ(fake.tones.size(), 3u) << c.annuncio;
+    EXPECT_EQ(fake.tones[0].hz, 1500);
+    EXPECT_EQ(fake.tones[1].hz, 50000);
+    EXPECT_EQ(fake.tones[2].hz, 1500);
+    comando_ChiudiMenu();
+    EXPECT_EQ(fake.screen.window_height(), 44);
+    EXPECT_EQ(fake.screen.window_top(), 0);
+    for (int r = 44; r < 60; ++r) EXPECT_EQ(fake.row(r), "") << c.annuncio << " row " << r;
+  }
+}
+
+TEST_F(Menu, OpeningDiscardsTheTypedCommand) {
+  fake.type("e4");
+  Premi('O', kAlt);
+  EXPECT_EQ(CharatteriInComando, 0);
+  EXPECT_EQ(fake.row(40), std::string(27, ' ') + "Move or value =>");
+  Premi(VK_ESCAPE);
+  EXPECT_EQ(MenuAttivo, 0);
+  Premi(VK_ESCAPE);
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(Ultimo(), "Menu closed");
+  EXPECT_EQ(RigaCursore(), 40);
+  EXPECT_EQ(fake.cursor_column(), 52);
+}
+
+TEST_F(Menu, DownAndUpWrapThroughTheTitleWithASilentTone) {
+  Premi('O', kAlt);
+  struct Passo {
+    std::uint16_t vk;
+    int voce;
+    bool silenzioso;
+  } passi[] = {
+      {VK_DOWN, 0, false}, {VK_UP, 5, false},  {VK_UP, 4, true},    {VK_UP, 3, false},
+      {VK_DOWN, 4, false}, {VK_DOWN, 5, true}, {VK_DOWN, 0, false},
+  };
+  for (const auto& p : passi) {
+    Dimentica();
+    Premi(p.vk);
+    EXPECT_EQ(VoceSelezionata, p.voce);
+    EXPECT_EQ(RigaCursore(), p.voce == 5 ? 44 : 46 + p.voce);
+    EXPECT_EQ(Toni(50000), p.silenzioso ? 1 : 0) << p.voce;
+    EXPECT_EQ(fake.tones.size(), p.silenzioso ? 1u : 0u);
+    // The screen reader reads the line; nothing is announced.
+    EXPECT_TRUE(scenario::parlato.empty());
+  }
+}
+
+// The parent of every menu and the item that leads to it.
+TEST_F(Menu, EscAndLeftGoBackToTheParentItem) {
+  struct Caso {
+    int menu, padre, voce;
+    const char* annuncio;
+  } casi[] = {
+      {1, 0, 0, " Main menu, Clock (closed) ALT+O"},
+      {2, 0, 1, " Main menu, Game (closed) ALT+P"},
+      {3, 0, 2, " Main menu, Assistant (closed) ALT+A"},
+      {4, 0, 3, " Main menu, Language (closed) ALT+L"},
+      {5, 1, 1, " Clock, Time control (closed) ALT+C"},
+      {6, 1, 2, " Clock, Alarms (closed) ALT+(1-5)"},
+      {7, 1, 3, " Clock, Bonuses and penalties (closed) CTRL+±"},
+      {8, 2, 5, " Game, Adjudications (closed) ALT+X"},
+      {9, 2, 7, " Game, Game information (closed) ALT+I"},
+      {10, 5, 0, " Time control, Clock mode (closed) CTRL+P"},
+      {11, 5, 1, " Time control, A recursive period (closed) CTRL+ALT+P"},
+      {14, 5, 1,
+       " Time control, 2 periods of determined length plus 1 to finish (closed) CTRL+ALT+P"},
+      {16, 5, 1, " Time control, Hourglass mode (closed) CTRL+ALT+P"},
+      {17, 9, 2, " Game information, Player of the white pieces (closed) "},
+      {18, 9, 3, " Game information, Player of the black pieces (closed) "},
+      {19, 3, 0, " Assistant, Type of assistance (closed) ALT+H"},
+      {20, 3, 1, " Assistant, Move description verbosity (closed) ALT+D"},
+      {21, 0, 4, " Main menu, Opening book (closed) ALT+B"},
+  };
+  for (std::uint16_t tasto : {VK_ESCAPE, VK_LEFT}) {
+    for (const auto& c : casi) {
+      comando_ApriMenu(c.menu, 0);
+      Dimentica();
+      Premi(tasto);
+      EXPECT_EQ(focus, 2);
+      EXPECT_EQ(MenuAttivo, c.padre) << c.menu;
+      EXPECT_EQ(VoceSelezionata, c.voce) << c.menu;
+      EXPECT_EQ(RigaCursore(), 46 + c.voce);
+      // Left first silences the reader: nothing heard but the menu's text.
+      EXPECT_EQ(Ultimo(), c.annuncio);
+      EXPECT_EQ(scenario::parlato.size(), 1u);
+    }
+  }
+  // Left in the main menu is refused; ESC closes the menus.
+  comando_ApriMenu(0, 0);
+  Dimentica();
+  Premi(VK_LEFT);
+  EXPECT_EQ(MenuAttivo, 0);
+  EXPECT_EQ(focus, 2);
+  EXPECT_EQ(Toni(2000), 1);
+  Premi(VK_ESCAPE);
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(Ultimo(), "Menu closed");
+}
+
+TEST_F(Menu, RightAndEnterOpenSubmenusOnTheirTitles) {
+  struct Caso {
+    int menu, voce, sottomenu;
+  } casi[] = {
+      {0, 0, 1},  {0, 1, 2},  {0, 2, 3}, {0, 3, 4}, {0, 4, 21}, {1, 1, 5},  {1, 2, 6},  {1, 3, 7},
+      {5, 0, 10}, {5, 1, 12}, {2, 5, 8}, {2, 7, 9}, {9, 2, 17}, {9, 3, 18}, {3, 0, 19}, {3, 1, 20},
+  };
+  for (std::uint16_t tasto : {VK_RIGHT, VK_RETURN}) {
+    for (const auto& c : casi) {
+      comando_ApriMenu(c.menu, c.voce);
+      Dimentica();
+      Premi(tasto);
+      EXPECT_EQ(MenuAttivo, c.sottomenu) << c.menu << "/" << c.voce;
+      EXPECT_EQ(VoceSelezionata, NumeroVociMenu[c.sottomenu]);
+      EXPECT_EQ(RigaCursore(), 44);
+      EXPECT_EQ(Toni(2000), 0);
+    }
+  }
+  // The properties item follows the clock mode.
+  ParametroIni[iniClockMode].valore = 4;
+  comando_ApriMenu(5, 1);
+  Premi(VK_RIGHT);
+  EXPECT_EQ(MenuAttivo, 15);
+  // An item without a submenu, and a title, refuse Right.
+  for (int voce : {0, 2}) {
+    comando_ApriMenu(2, voce);
+    Dimentica();
+    Premi(VK_RIGHT);
+    EXPECT_EQ(MenuAttivo, 2);
+    EXPECT_EQ(VoceSelezionata, voce);
+    EXPECT_EQ(Toni(2000), 1);
+  }
+}
+
+TEST_F(Menu, EnterOnATitleDoesNothing) {
+  for (int m = 0; m < NumeroMenu; ++m) {
+    comando_ApriMenu(m, NumeroVociMenu[m]);
+    Dimentica();
+    Premi(VK_RETURN);
+    EXPECT_EQ(focus, 2);
+    EXPECT_EQ(MenuAttivo, m);
+    EXPECT_TRUE(fake.tones.empty() && fake.dialogs.empty()) << m;
+  }
+}
+
+TEST_F(Menu, TogglesFlipTheirSettingAndRewriteTheFile) {
+  struct Caso {
+    int menu, voce, indice;
+    const char* chiave;
+  } casi[] = {
+      {1, 4, iniautorefresh, "autorefresh"},
+      {2, 2, iniautosave, "autosave"},
+      {21, 3, iniEchoExplorer, "EchoExplorer"},
+  };
+  for (const auto& c : casi) {
+    for (int giro = 0; giro < 2; ++giro) {
+      const int prima = ParametroIni[c.indice].valore;
+      comando_ApriMenu(c.menu, c.voce);
+      const std::string riga = fake.row(46 + c.voce);
+      EXPECT_EQ(riga.rfind(prima ? "    Disable " : "    Enable ", 0), 0u) << riga;
+      fake.answer(IDYES);
+      Premi(VK_RETURN);
+      EXPECT_EQ(focus, 0) << c.chiave;
+      EXPECT_EQ(ParametroIni[c.indice].valore, prima ^ 1) << c.chiave;
+      std::string atteso = std::string("$\t") + c.chiave + "\t" + std::to_string(prima ^ 1);
+      EXPECT_NE(LeggiFile("vantorel.ini").find(atteso), std::string::npos) << atteso;
+    }
+  }
+}
+
+TEST_F(Menu, ValueEntryAtEachColumn) {
+  struct Caso {
+    int menu, voce, colonna;
+    const char* testo;
+    std::function<bool()> fatto;
+  } casi[] = {
+      {6, 0, 44, "5", [] { return ParametroIni[inia1].valore == 5; }},
+      {6, 4, 44, "0", [] { return ParametroIni[inia5].valore == 0; }},
+      {7, 2, 72, "3", [] { return TempoRimasto[1] == 123 * 60000; }},
+      {11, 2, 72, "30", [] { return ParametroIni[iniP1M].valore == 30; }},
+      {15, 10, 72, "15", [] { return ParametroIni[iniP4I].valore == 15; }},
+      {9, 0, 25, "Open", [] { return std::strcmp(StrEvent, "Open") == 0; }},
+      {9, 1, 25, "3b", [] { return std::strcmp(StrRound, "3b") == 0; }},
+      {17, 0, 25, "Rossi", [] { return std::strcmp(StrWhiteCognome, "Rossi") == 0; }},
+      {18, 1, 25, "Ada", [] { return std::strcmp(StrBlackNome, "Ada") == 0; }},
+      {18, 2, 25, "2100", [] { return std::strcmp(StrBlackElo, "2100") == 0; }},
+  };
+  for (const auto& c : casi) {
+    comando_ApriMenu(c.menu, c.voce);
+    Dimentica();
+    Premi(VK_RETURN);
+    ASSERT_EQ(focus, 3) << c.menu;
+    EXPECT_EQ(fake.cursor_column(), c.colonna);
+    EXPECT_EQ(RigaCursore(), 46 + c.voce);
+    // The field is cleared from its column to the end of the row.
+    EXPECT_LE(fake.row(46 + c.voce).size(), static_cast<std::size_t>(c.colonna));
+    EXPECT_EQ(Ultimo(), "edit");
+    EXPECT_EQ(fake.tones.back().hz, 700);
+    fake.type(c.testo);
+    Esegui();
+    EXPECT_EQ(fake.row(46 + c.voce).substr(c.colonna), c.testo);
+    fake.answer(IDYES);
+    Premi(VK_RETURN);
+    EXPECT_TRUE(c.fatto()) << c.menu << "/" << c.voce;
+    // Back in the menu, on the same item, which shows the new value.
+    EXPECT_EQ(focus, c.menu == 7 ? 0 : 2) << c.menu;
+    if (c.menu == 7) continue;
+    EXPECT_EQ(VoceSelezionata, c.voce);
+    EXPECT_EQ(CharatteriInComando, 0);
+    if (c.menu != 6) {
+      EXPECT_NE(fake.row(46 + c.voce).find(c.testo), std::string::npos);
+    }
+  }
+  EXPECT_NE(LeggiFile("vantorel.ini").find("$\ta1\t5"), std::string::npos);
+}
+
+TEST_F(Menu, NothingTypedNamesTheItemAndEntryGoesOn) {
+  struct Caso {
+    int menu, voce;
+    const char* dialogo;
+  } casi[] = {
+      {6, 2, "No value specified for Third alarm."},
+      {9, 0, "No value specified for Event."},
+      {13, 1, "No value specified for Increment in seconds in the First period."},
+      {7, 0, "No value specified for Bonus to white in minutes."},
+  };
+  for (const auto& c : casi) {
+    comando_ApriMenu(c.menu, c.voce);
+    Premi(VK_RETURN);
+    Dimentica();
+    Premi(VK_RETURN);
+    EXPECT_EQ(UltimoDialogo(), c.dialogo);
+    EXPECT_EQ(focus, 3);
+    Premi(VK_ESCAPE);
+    EXPECT_EQ(focus, 2);
+    EXPECT_EQ(MenuAttivo, c.menu);
+    EXPECT_EQ(VoceSelezionata, c.voce);
+  }
+}
+
+TEST_F(Menu, DigitsOrFreeTextAsTheFieldWants) {
+  struct Caso {
+    int menu, voce;
+    bool testo;
+  } casi[] = {
+      {6, 0, false}, {7, 1, false}, {11, 0, false}, {9, 0, true},  {9, 1, true},
+      {17, 0, true}, {17, 1, true}, {17, 2, false}, {18, 0, true}, {18, 2, false},
+  };
+  for (const auto& c : casi) {
+    comando_ApriMenu(c.menu, c.voce);
+    Premi(VK_RETURN);
+    Dimentica();
+    fake.type("a1");
+    Esegui();
+    EXPECT_EQ(std::string(comando), c.testo ? "a1" : "1") << c.menu << "/" << c.voce;
+    EXPECT_EQ(Toni(2000), c.testo ? 0 : 1);
+    Premi(VK_ESCAPE);
+  }
+}
+
+TEST_F(Menu, AccentedLettersInTextEntry) {
+  comando_ApriMenu(17, 0);
+  Premi(VK_RETURN);
+  fake.type("Nu");
+  Premi(VK_NEXT);
+  Premi(VK_NEXT);
+  fake.type("e");
+  Premi(VK_PRIOR);
+  EXPECT_EQ(Ultimo(), "Lowercase ee with diaeresis");
+  fake.answer(IDYES);
+  Premi(VK_RETURN);
+  EXPECT_STREQ(StrWhiteCognome, "Núë");
+  EXPECT_EQ(fake.row(46), ConValore("    Family name", 25, "Núë"));
+}
+
+TEST_F(Menu, EloOutsideTheRangeIsRefused) {
+  comando_ApriMenu(17, 2);
+  Premi(VK_RETURN);
+  fake.type("4001");
+  Dimentica();
+  Premi(VK_RETURN);
+  EXPECT_EQ(UltimoDialogo(),
+            "The entered value for (Elo fide rating) is out of range. \n A correct input should "
+            "be from 0 up to 4000.");
+  EXPECT_EQ(focus, 3);
+  EXPECT_STREQ(StrWhiteElo, "");
+  for (int i = 0; i < 4; ++i) Premi(VK_BACK);
+  fake.type("4000");
+  fake.answer(IDYES);
+  Premi(VK_RETURN);
+  EXPECT_STREQ(StrWhiteElo, "4000");
+  EXPECT_EQ(focus, 2);
+}
+
+TEST_F(Menu, DecliningTheQuestionKeepsTheTypedText) {
+  comando_ApriMenu(9, 0);
+  Premi(VK_RETURN);
+  fake.type("Club");
+  fake.answer(IDNO);
+  Premi(VK_RETURN);
+  EXPECT_EQ(UltimoDialogo(), "Set event to Club?");
+  EXPECT_EQ(focus, 3);
+  EXPECT_STREQ(comando, "Club");
+  EXPECT_EQ(fake.cursor_column(), 29);
+}
+
+TEST_F(Menu, ClockModeAndPeriodsRefusedOnceTheGameStarted) {
+  const char* rifiuto = "'Time control' can only be changed if the game has not yet started.";
+  // Before the first move: the mode is set and its periods open.
+  comando_ApriMenu(10, 5);
+  fake.answer(IDYES);
+  Premi(VK_RETURN);
+  EXPECT_EQ(UltimoDialogo(), "Set clock mode to hourglass?");
+  EXPECT_EQ(ParametroIni[iniClockMode].valore, 5);
+  EXPECT_EQ(MenuAttivo, 16);
+  EXPECT_EQ(VoceSelezionata, 1);
+  EXPECT_EQ(Ultimo(), " Hourglass mode (opened) CTRL+ALT+P");
+  EXPECT_NE(LeggiFile("vantorel.ini").find("$\tClockMode\t5"), std::string::npos);
+  comando_ChiudiMenu();
+  Mossa("e4");
+  struct Caso {
+    int menu, voce;
+  } casi[] = {{10, 0}, {11, 0}, {12, 1}, {13, 4}, {14, 7}, {15, 10}, {16, 0}};
+  for (const auto& c : casi) {
+    comando_ApriMenu(c.menu, c.voce);
+    Dimentica();
+    Premi(VK_RETURN);
+    EXPECT_EQ(UltimoDialogo(), rifiuto) << c.menu;
+    EXPECT_EQ(focus, 2);
+    EXPECT_EQ(ParametroIni[iniClockMode].valore, 5);
+  }
+}
+
+TEST_F(Menu, BonusWhileTheClockRunsIsRefused) {
+  Premi(VK_RETURN, kCtrl);
+  comando_ApriMenu(7, 0);
+  Premi(VK_RETURN);
+  EXPECT_EQ(UltimoDialogo(),
+            "In order to apply bonuses or penalties you must first stop the clock.");
+  EXPECT_EQ(focus, 2);
+}
+
+TEST_F(Menu, ChoosingNvdaLandsOnTheAssistantMenu) {
+  scenario::Scenario::TearDown();
+  Avvia(1, false);
+  Premi('H', kAlt);
+  EXPECT_TRUE(scenario::parlato.empty());
+  Premi(VK_DOWN);
+  Premi(VK_DOWN);
+  Premi(VK_DOWN);
+  fake.answer(IDYES);
+  Premi(VK_RETURN);
+  EXPECT_EQ(ParametroIni[iniAssistanceType].valore, 2);
+  EXPECT_EQ(MenuAttivo, 3);
+  EXPECT_EQ(VoceSelezionata, 1);
+  EXPECT_EQ(RigaCursore(), 47);
+  EXPECT_EQ(Ultimo(), " Assistant, Type of assistance (closed) ALT+H");
+  // The verbosity lands on the item after it.
+  comando_ApriMenu(20, 2);
+  fake.answer(IDYES);
+  Premi(VK_RETURN);
+  EXPECT_EQ(ParametroIni[iniMDV].valore, 2);
+  EXPECT_EQ(MenuAttivo, 3);
+  EXPECT_EQ(VoceSelezionata, 2);
+}
+
+TEST_F(Menu, DialogBoxAssistanceHearsOnlyTheBeeps) {
+  scenario::Scenario::TearDown();
+  Avvia(1, false);
+  Premi(VK_APPS);
+  Premi(VK_DOWN);
+  Premi(VK_RIGHT);
+  Premi(VK_ESCAPE);
+  Premi(VK_LEFT);
+  Premi(VK_ESCAPE);
+  EXPECT_EQ(focus, 0);
+  EXPECT_TRUE(scenario::parlato.empty());
+  EXPECT_TRUE(fake.dialogs.empty());
+  EXPECT_EQ(Toni(1500), 8);
+}
+
+TEST_F(Menu, LanguageMenuRedrawsTheScreen) {
+  Premi('L', kAlt);
+  EXPECT_EQ(fake.row(47), "    English (current value)");
+  Premi(VK_DOWN);
+  fake.answer(IDYES);
+  Premi(VK_RETURN);
+  EXPECT_EQ(lang(), 0);
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(fake.row(40), std::string(27, ' ') + "Mossa o valore =>");
+  EXPECT_EQ(Ultimo(), "impostata la lingua italiana");
+  for (int r = 44; r < 50; ++r) EXPECT_EQ(fake.row(r), "");
+  Premi('L', kAlt);
+  EXPECT_EQ(fake.row(44), ConTasto("  Lingua (aperto)", "ALT+L"));
+  EXPECT_EQ(fake.row(46), "    Italiano (valore corrente)");
+}
+
+TEST_F(Menu, ReadingItemsLeaveTheMenuOpen) {
+  comando_ApriMenu(3, 4);
+  Dimentica();
+  Premi(VK_RETURN);
+  EXPECT_EQ(Ultimo(), "white: 2 hours.");
+  EXPECT_EQ(focus, 2);
+  EXPECT_EQ(RigaCursore(), 50);
+}
+
+TEST_F(Menu, CommandItemsCloseTheMenus) {
+  comando_ApriMenu(1, 0);
+  Premi(VK_RETURN);
+  EXPECT_EQ(focus, 0);
+  EXPECT_TRUE(InMoto);
+  comando_ApriMenu(1, 0);
+  EXPECT_EQ(fake.row(46), ConTasto("    Stop the clock", "CTRL+SHIFT+ENTER"));
+  Premi(VK_RETURN);
+  EXPECT_FALSE(InMoto);
+  comando_ApriMenu(8, 0);
+  fake.answer(IDYES);
+  Premi(VK_RETURN);
+  EXPECT_EQ(focus, 0);
+  EXPECT_STREQ(Result, "1-0");
+}
+
+// Commands of parts not built yet refuse with a tone and change nothing.
+TEST_F(Menu, ItemsNotBuiltYetRefuse) {
+  struct Caso {
+    int menu, voce;
+  } casi[] = {{0, 5},  {0, 6},  {2, 3},  {2, 4},  {2, 8},  {2, 9},  {2, 10}, {2, 11}, {9, 4},
+              {21, 0}, {21, 1}, {21, 2}, {21, 4}, {21, 5}, {21, 6}, {21, 7}, {21, 8}};
+  for (const auto& c : casi) {
+    comando_ApriMenu(c.menu, c.voce);
+    Dimentica();
+    Premi(VK_RETURN);
+    EXPECT_EQ(focus, 2) << c.menu << "/" << c.voce;
+    EXPECT_EQ(MenuAttivo, c.menu);
+    ASSERT_EQ(fake.tones.size(), 1u);
+    EXPECT_EQ(fake.tones[0].hz, 2000);
+    EXPECT_EQ(fake.tones[0].ms, 50);
+  }
+}
+
+TEST_F(Menu, AltF4LeavesValueEntryThenTheMenus) {
+  comando_ApriMenu(6, 1);
+  Premi(VK_RETURN);
+  fake.type("12");
+  Premi(VK_F4, kAlt);
+  EXPECT_EQ(focus, 2);
+  EXPECT_EQ(CharatteriInComando, 0);
+  EXPECT_EQ(ParametroIni[inia2].valore, 45);
+  EXPECT_EQ(fake.row(47), ConValore("    Second alarm", 44, "45 minutes left"));
+  Premi(VK_F4, kAlt);
+  EXPECT_EQ(focus, 0);
+}
+
+// Tables that disagree with a menu's size are reported, never followed.
+TEST_F(Menu, InconsistentItemsGetADiagnostic) {
+  for (int m = 0; m < NumeroMenu; ++m) {
+    comando_ApriMenu(m, 0);
+    VoceSelezionata = NumeroVociMenu[m] + 1;
+    Dimentica();
+    comando_DaMenu();
+    ASSERT_EQ(fake.dialogs.size(), 1u) << m;
+    EXPECT_EQ(fake.dialogs[0].text.rfind("rrore in comando da menu", 1), 1u) << m;
+    EXPECT_EQ(focus, 2);
+    EXPECT_EQ(MenuAttivo, m);
+  }
+  comando_ApriMenu(10, 0);
+  VoceSelezionata = 9;
+  comando_DaMenu();
+  EXPECT_EQ(UltimoDialogo(), "Errore in comando da menu modalità orologio ");
+  comando_ApriMenu(21, 0);
+  VoceSelezionata = -1;
+  comando_DaMenu();
+  EXPECT_EQ(UltimoDialogo(), "Errore in comando da menu libro di aperture ");
+  MenuAttivo = 22;
+  comando_DaMenu();
+  EXPECT_EQ(UltimoDialogo(), "Errore in comando da menu.");
+  EXPECT_STREQ(EtichettaVoceMenu(), "");
+  EXPECT_EQ(UltimoDialogo(), "Errore in etichetta voce menu");
+  MenuAttivo = 0;
+}
+
+struct RigheMenu : Menu {
+  void SetUp() override {}
+};
+
+TEST_F(RigheMenu, ClockAndAlarmsInEachLanguage) {
+  struct Caso {
+    int lingua;
+    std::vector<std::string> orologio, allarmi;
+  } casi[] = {
+      {0,
+       {ConTasto("  Orologio (aperto)", "ALT+O"), "",
+        ConTasto("    Orologio in moto", "CTRL+ENTER"),
+        ConTasto("    Cadenza di gioco (chiuso)", "ALT+C"),
+        ConTasto("    Allarmi (chiuso)", "ALT+(1-5)"),
+        ConTasto("    Bonus e penalità (chiuso)", "CTRL+±"),
+        ConTasto("    Disattiva aggiornamento automatico del tempo", "CTRL+A"), ""},
+       {ConTasto("  Allarmi (aperto)", "ALT+(1-5)"), "",
+        ConValore("    Primo allarme", 44, "60 minuti rimasti"),
+        ConValore("    Secondo allarme", 44, "45 minuti rimasti"),
+        ConValore("    Terzo allarme", 44, "30 minuti rimasti"),
+        ConValore("    Quarto allarme", 44, "15 minuti rimasti"),
+        ConValore("    Quinto allarme", 44, "0 disattivo"), ""}},
+      {1,
+       {ConTasto("  Clock (opened)", "ALT+O"), "", ConTasto("    Start the clock", "CTRL+ENTER"),
+        ConTasto("    Time control (closed)", "ALT+C"),
+        ConTasto("    Alarms (closed)", "ALT+(1-5)"),
+        ConTasto("    Bonuses and penalties (closed)", "CTRL+±"),
+        ConTasto("    Disable auto refresh of the time", "CTRL+A"), ""},
+       {ConTasto("  Alarms (opened)", "ALT+(1-5)"), "",
+        ConValore("    First alarm", 44, "60 minutes left"),
+        ConValore("    Second alarm", 44, "45 minutes left"),
+        ConValore("    Third alarm", 44, "30 minutes left"),
+        ConValore("    Fourth alarm", 44, "15 minutes left"),
+        ConValore("    Fifth alarm", 44, "0 disabled"), ""}},
+      {2,
+       {ConTasto("  Reloj (abrió)", "ALT+O"), "", ConTasto("    Arrancar el relój", "CTRL+ENTER"),
+        ConTasto("    Ritmo de juego (cerrado)", "ALT+C"),
+        ConTasto("    Alarmas (cerrado)", "ALT+(1-5)"),
+        ConTasto("    Bonificaciones y sanciones (cerrado)", "CTRL+±"),
+        ConTasto("    Desactivar refresco automático del tiempo", "CTRL+A"), ""},
+       {ConTasto("  Alarmas (abrió)", "ALT+(1-5)"), "",
+        ConValore("    Primera alarma", 44, "60 minutos restantes"),
+        ConValore("    Segunda alarma", 44, "45 minutos restantes"),
+        ConValore("    Tercera alarma", 44, "30 minutos restantes"),
+        ConValore("    Cuarta alarma", 44, "15 minutos restantes"),
+        ConValore("    Quinta alarma", 44, "0 desactivado"), ""}},
+  };
+  for (const auto& c : casi) {
+    Avvia(c.lingua);
+    ParametroIni[inia5].valore = 0;
+    for (int menu : {1, 6}) {
+      const auto& righe = menu == 1 ? c.orologio : c.allarmi;
+      comando_ApriMenu(menu, NumeroVociMenu[menu]);
+      for (std::size_t i = 0; i < righe.size(); ++i)
+        EXPECT_EQ(fake.row(44 + static_cast<int>(i)), righe[i]) << c.lingua << " row " << 44 + i;
+      comando_ChiudiMenu();
+    }
+    // The shortcut with a two-byte character ends at column 76 too.
+    comando_ApriMenu(1, 0);
+    EXPECT_EQ(fake.screen.cell(76, 49), U'±');
+    EXPECT_EQ(fake.screen.cell(71, 49), U'C');
+    comando_ChiudiMenu();
+    Scenario::TearDown();
+  }
+}
+
+// Every label and its shortcut fit on the 80-column row without overlapping.
+TEST_F(RigheMenu, EveryItemFitsItsRowInEachLanguage) {
+  Avvia(1);
+  for (int lingua = 0; lingua < 3; ++lingua) {
+    ParametroIni[inilang].valore = lingua;
+    for (int m = 0; m < NumeroMenu; ++m) {
+      for (int v = 0; v < NumeroVociMenu[m]; ++v) {
+        comando_ApriMenu(m, v);
+        const std::string riga = fake.row(46 + v);
+        const std::string etichetta = std::string("    ") + EtichettaVoceMenu();
+        EXPECT_EQ(riga.rfind(etichetta, 0), 0u) << lingua << " " << m << "/" << v << ": " << riga;
+        EXPECT_EQ(fake.row(47 + v).substr(0, 4), v + 1 < NumeroVociMenu[m] ? "    " : "")
+            << "the row ran over: " << riga;
+      }
+    }
+  }
+  ParametroIni[inilang].valore = 1;
+}
+
+TEST_F(RigheMenu, LongValuesAreCutAtTheRowEnd) {
+  Avvia(1);
+  std::memset(LibroDaConsultare, 'x', 127);
+  LibroDaConsultare[127] = 0;
+  std::string evento(100, 'e');
+  std::snprintf(StrEvent, sizeof StrEvent, "%s", evento.c_str());
+  comando_ApriMenu(21, 9);
+  EXPECT_EQ(fake.row(46), "    Book to consult" + std::string(21, ' ') + std::string(40, 'x'));
+  EXPECT_EQ(fake.row(47), ConTasto("    Continuations from book for current position", "CTRL+F2"));
+  comando_ApriMenu(9, 5);
+  EXPECT_EQ(fake.row(46), ConValore("    Event", 25, std::string(55, 'e')));
+  EXPECT_EQ(fake.row(47), ConValore("    Round", 25, "?"));
+}
+
+}  // namespace
