@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: a plain build with warnings as errors, then an
-# address + undefined sanitizer build. Installs what it needs when missing.
+# address + undefined sanitizer build, then every fuzz target for a while.
+# Installs what it needs when missing.
 set -euo pipefail
 cd "$(dirname "$0")"
 . tools/packages.sh
@@ -16,4 +17,7 @@ build_and_test() {
 
 build_and_test build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo
 build_and_test build/asan -DCMAKE_BUILD_TYPE=Debug -DVANTOREL_SANITIZE=ON
+# The fuzz targets, from their seeds, 30 seconds each.
+fuzz/build.sh build/fuzz
+fuzz/run.sh 30 build/fuzz
 echo "All tests passed."

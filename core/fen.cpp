@@ -20,6 +20,7 @@ struct Piazzamento {
 
   // Places one man through the inserisci operations; 0 when it cannot stand there.
   int Piazza(char c, std::uint64_t s) {
+    if (s >= 64) return 0;
     static constexpr std::string_view lettere = "PNBRQKpnbrqk";
     const auto i = lettere.find(c);
     if (i == std::string_view::npos) return 0;
@@ -126,6 +127,9 @@ int CaricaPosizioneDaStringaFen(const char* testo) {
       if (casa % 8) return 0;
       ++barre;
     } else if (c >= '1' && c <= '8') {
+      // A run of empty squares ends at the edge of its rank at the latest; extra '/' (an
+      // empty rank "//") must not let the counter run past the board.
+      if (casa % 8 + (c - '0') > 8) return 0;
       casa += c - '0';
       if (int(casa >> 3) > barre && casa % 8) return 0;
     } else {

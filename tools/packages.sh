@@ -3,4 +3,4 @@ BUILD_PACKAGES="build-essential cmake ninja-build libgtest-dev libgmock-dev libb
 # Loaded at run time when present: tones, speech, braille, clipboard, viewer.
 RUNTIME_PACKAGES="libpulse0 libasound2 libspeechd2 libespeak-ng1 libbrlapi0.8 xclip xdg-utils speech-dispatcher speech-dispatcher-espeak-ng xsel"
 # What the tests drive for real.
-TEST_PACKAGES="tmux brltty pulseaudio pulseaudio-utils xvfb chromium python3"
+TEST_PACKAGES="clang libclang-rt-14-dev tmux brltty pulseaudio pulseaudio-utils xvfb chromium python3"

@@ -36,6 +36,7 @@ TEST(Fen, RejectedTexts) {
       "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNRR w - - 0 1",   // 65 squares
       "8/8/8/4k3/4K3/8/8/8 w - - 0 1",                            // kings touching
       "4k3/8/8/55/8/8/8/4K3 w - - 0 1",                           // digits across a rank
+      "////////888888875K w",  // empty ranks, then digits past the last square
       "4k3/8/8/8/8/8/8/4K3/ w - - 0 1",                           // '/' after the last rank
       "4k3/8/8/8/8/8/8/4K3 x - - 0 1",                            // side to move
       "4k3/8/8/8/8/8/8/4K3 wb - - 0 1",
