@@ -44,7 +44,7 @@ struct AmbienteOrologio : ::testing::Test {
     fake.libraries["jaws.dll"] = {{"JFWSayString", reinterpret_cast<void*>(&dici)}};
     ParametroIni[iniAssistanceType].valore = 1;
     CaricaAssistente(1);
-    ContatoreMosse = 0;
+    NuovaPosizione(FenIniziale);
     fuoco = 0;
     focus = 0;
     CharatteriInComando = 0;

@@ -21,6 +21,10 @@ struct PartitaTest : ::testing::Test {
   void SetUp() override {
     platform::install(&fake);
     DefaultIni();
+    // A game of another second first, so that the names below carry no "-2" suffix for a game
+    // an earlier test created in the same second.
+    fake.now_ms = 0;
+    InizializzaInfoPartita();
     // 2026-12-05 05:28:26 UTC
     fake.now_ms = 1796448506000;
     focus = 0;

@@ -6,6 +6,7 @@
 #include "clock/cadenza.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
+#include "core/posizione.h"
 #include "platform/fake/fake_backend.h"
 #include "record/partita.h"
 #include "speech/annunci.h"
@@ -21,6 +22,7 @@ struct AnnunciPartitaTest : ::testing::Test {
     DefaultIni();
     CaricaFinestraDiDialogo();
     InizializzaInfoPartita();
+    ContatoreMosse = 0;  // white to move
     AzzeraOrologio();
     CaricaTempoDaiParametri();
   }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "clock/orologio.h"
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
 #include "ui/stato.h"
@@ -15,6 +16,7 @@ struct SchermoTest : ::testing::Test {
   void SetUp() override {
     platform::install(&fake);
     DefaultIni();
+    AzzeraOrologio();  // a running clock changes the sounds of the panel rows
     focus = 0;
     fuoco = 0;
     CharatteriInComando = 0;
