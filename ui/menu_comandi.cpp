@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "book/eco.h"
 #include "clock/aggiudica.h"
 #include "clock/cadenza.h"
 #include "clock/orologio.h"
@@ -172,8 +173,8 @@ void MenuInfoPartita(int voce) {
     ApriSottomenu(voce);
     return;
   }
-  // Opening classification (4) is not built yet.
-  NonDisponibile();
+  comando_ChiudiMenu();
+  MostraInfoApertura();
 }
 
 void MenuLibro(int voce) {

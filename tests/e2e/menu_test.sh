@@ -1,59 +1,89 @@
 #!/usr/bin/env bash
-# The menus in the real program: the Menu key opens the main menu; the clock
-# menu, the alarms menu and value entry set the first alarm to 5; ESC walks
-# back out; the settings file keeps the new value.
+# The menus in the real program, heard through a speech daemon stand-in
+# (assistance type 2): the Menu key opens the main menu; the clock menu, the
+# alarms menu and value entry set the first alarm to 5; ESC walks back out;
+# the settings file keeps the new value. Every step is spoken.
+# Usage: menu_test.sh VANTOREL SSIP_STANDIN DEFAULT_INI
 . "$(dirname "$0")/tmux_lib.sh"
-start_program "$(realpath "$1")"
+programma=$(realpath "$1")
+standin=$(realpath "$2")
+
+# The settings of a first run, with the speaking channel chosen.
+sed 's/^\$\tAssistanceType\t0/$\tAssistanceType\t2/' "$3" >"$work/vantorel.ini"
+grep -qP '^\$\tAssistanceType\t2' "$work/vantorel.ini" || fail "could not choose the channel"
+
+"$standin" "$work/ssip.address" "$work/spoken" &
+standin_pid=$!
+trap 'kill "$standin_pid" 2>/dev/null; wait "$standin_pid" 2>/dev/null; cleanup' EXIT
+wait_for file_exists "$work/ssip.address" || fail "the speech stand-in did not start"
+touch "$work/spoken"
+# The tmux server started below takes this environment to the program.
+SPEECHD_ADDRESS=$(cat "$work/ssip.address")
+export SPEECHD_ADDRESS
+start_program "$programma"
 
 vede() { wait_for screen_has "$1" || fail "not on the screen: $1"; }
-# The line under the terminal cursor, the one a screen reader reads.
-riga_cursore() { t capture-pane -p -t "$session" | sed -n "$(($(pane '#{cursor_y}') + 1))p"; }
-riga_cursore_ha() { riga_cursore | grep -qF -- "$1"; }
-sotto_cursore() { wait_for riga_cursore_ha "$1" || fail "not under the cursor: $1 (but: $(riga_cursore))"; }
 tasto() { t send-keys -t "$session" "$@"; }
 ini_ha() { grep -qP "$1" "$work/vantorel.ini"; }
 
-vede "not found"
-tasto Enter
-vede "Move or value =>"
+# What was heard: each step must be heard after the previous one.
+sentiti=0
+nuova_frase() {
+  local n
+  n=$(tail -n +"$((sentiti + 1))" "$work/spoken" | grep -nF -m1 -- "$1" | cut -d: -f1) || return 1
+  [ -n "$n" ] || return 1
+  sentiti=$((sentiti + n))
+}
+sente() {
+  wait_for nuova_frase "$1" || {
+    echo "--- heard ---"
+    cat "$work/spoken"
+    fail "not heard: $1"
+  }
+}
 
+vede "Move or value =>"
 # The Menu key as xterm sends it (CSI 29 ~).
 tasto -H 1b 5b 32 39 7e
 vede "Main menu (opened)"
-sotto_cursore "Main menu (opened)"
+sente "Main menu (opened) APPS"
 tasto Down
-sotto_cursore "Clock (closed)"
+sente "Clock (closed) ALT+O"
 tasto Right
-vede "Clock (opened)"
 vede "Alarms (closed)"
-tasto Down Down Down
-sotto_cursore "Alarms (closed)"
-tasto Enter
-vede "Alarms (opened)"
-vede "60 minutes left"
+sente "Clock (opened) ALT+O"
 tasto Down
-sotto_cursore "First alarm"
+sente "Start the clock CTRL+ENTER"
+tasto Down
+sente "Time control (closed) ALT+C"
+tasto Down
+sente "Alarms (closed) ALT+(1-5)"
+tasto Enter
+vede "60 minutes left"
+sente "Alarms (opened) ALT+(1-5)"
+tasto Down
+sente "First alarm 60 minutes left"
 tasto Enter
 wait_for screen_lacks "60 minutes left" || fail "the field was not cleared"
 wait_for pane_is '#{cursor_x}' 44 || fail "value entry not at column 44"
+sente "edit"
 tasto -l 5
 tasto Enter
 vede "Set first alarm to 5 minutes left?"
+sente "Set first alarm to 5 minutes left?"
 tasto y
 vede "5 minutes left"
+sente "Alarms"
 wait_for ini_ha '^\$\ta1\t5\r?$' || fail "vantorel.ini does not hold the new alarm"
-sotto_cursore "5 minutes left"
 
 # ESC back to the clock menu on its alarms item, to the main menu, then out.
 tasto Escape
-vede "Clock (opened)"
-sotto_cursore "Alarms (closed)"
+sente "Clock, Alarms (closed) ALT+(1-5)"
 tasto Escape
-vede "Main menu (opened)"
-sotto_cursore "Clock (closed)"
+sente "Main menu, Clock (closed) ALT+O"
 tasto Escape
+sente "Menu closed"
 wait_for screen_lacks "Main menu (opened)" || fail "the menus stayed open"
-sotto_cursore "Move or value =>"
 screen_has "CHESS CLOCK" || fail "the header is not back in view"
 ini_ha '^\$\ta1\t5\r?$' || fail "the alarm was lost"
 

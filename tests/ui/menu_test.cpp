@@ -521,13 +521,18 @@ TEST_F(Menu, CommandItemsCloseTheMenus) {
   Premi(VK_RETURN);
   EXPECT_EQ(focus, 0);
   EXPECT_STREQ(Result, "1-0");
+  comando_ApriMenu(9, 4);
+  EXPECT_EQ(fake.row(50), ConTasto("    Opening classification", "CTRL+F11"));
+  Premi(VK_RETURN);
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(UltimoDialogo(), "Initial position");
 }
 
 // Commands of parts not built yet refuse with a tone and change nothing.
 TEST_F(Menu, ItemsNotBuiltYetRefuse) {
   struct Caso {
     int menu, voce;
-  } casi[] = {{0, 5},  {0, 6},  {2, 3},  {2, 4},  {2, 8},  {2, 9},  {2, 10}, {2, 11}, {9, 4},
+  } casi[] = {{0, 5},  {0, 6},  {2, 3},  {2, 4},  {2, 8},  {2, 9},  {2, 10}, {2, 11},
               {21, 0}, {21, 1}, {21, 2}, {21, 4}, {21, 5}, {21, 6}, {21, 7}, {21, 8}};
   for (const auto& c : casi) {
     comando_ApriMenu(c.menu, c.voce);
