@@ -3,6 +3,8 @@
 #include <string>
 
 #include "book/eco.h"
+#include "book/esploratore_libro.h"
+#include "book/libro.h"
 #include "clock/aggiudica.h"
 #include "clock/cadenza.h"
 #include "clock/orologio.h"
@@ -178,13 +180,22 @@ void MenuInfoPartita(int voce) {
 }
 
 void MenuLibro(int voce) {
-  if (voce == 3) {
-    ChiudiEInterruttore(iniEchoExplorer);
-    return;
+  switch (voce) {
+    case 1:
+      comando_ChiudiMenu();
+      MostraMosseSuggerite();
+      return;
+    case 2:
+      comando_ChiudiMenu();
+      AttivaEsplorazioneLibro();
+      return;
+    case 3:
+      ChiudiEInterruttore(iniEchoExplorer);
+      return;
+    default:
+      // The book names and builder limits and the builder are not built yet.
+      NonDisponibile();
   }
-  // The book names and builder limits, the continuations, the book explorer
-  // and the builder are not built yet.
-  NonDisponibile();
 }
 
 // The time control is fixed once the game has started.

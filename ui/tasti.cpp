@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "book/eco.h"
+#include "book/esploratore_libro.h"
+#include "book/libro.h"
 #include "clock/aggiudica.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
@@ -81,8 +83,8 @@ void BonusOPenalita(int penalita) {
     comando_ModificaTempo(penalita);
 }
 
-// CTRL alone. Opening-book, log, HTML, copy and paste commands belong to parts
-// of the program not built yet: their keys do nothing for now.
+// CTRL alone. The book builder, log, HTML, copy and paste commands belong to
+// parts of the program not built yet: their keys do nothing for now.
 void TastoCtrl(const platform::KeyEvent& k) {
   const int tempo[4] = {iniP1T, iniP2T, iniP3T, iniP4T};
   int c = Cifra(k.virtual_key);
@@ -96,6 +98,12 @@ void TastoCtrl(const platform::KeyEvent& k) {
       return;
     case VK_F11:
       MostraInfoApertura();
+      return;
+    case VK_F2:
+      MostraMosseSuggerite();
+      return;
+    case 'E':
+      AttivaEsplorazioneLibro();
       return;
     case 'A':
       Interruttore(iniautorefresh);
@@ -258,6 +266,34 @@ void TastoSemplice(const platform::KeyEvent& k) {
   if (k.ascii && std::strchr(CaratteriExtra, k.ascii)) comando_digitazione(k.ascii);
 }
 
+// The book explorer (focus 4).
+void TastoEsploratoreLibro(const platform::KeyEvent& k) {
+  if (Ctrl(k)) {
+    if (k.virtual_key == 'C') comando_CopiaLineaNegliAppunti();
+    return;
+  }
+  switch (k.virtual_key) {
+    case VK_ESCAPE:
+      DisattivaEsplorazioneLibro();
+      return;
+    case VK_UP:
+      RaggiungiNodoFratelloMaggiore();
+      return;
+    case VK_DOWN:
+      RaggiungiNodoFratelloMinore();
+      return;
+    case VK_LEFT:
+      RaggiungiNodoPadre();
+      return;
+    case VK_RIGHT:
+    case VK_RETURN:
+      RaggiungiNodoFiglio();
+      return;
+    default:
+      return;
+  }
+}
+
 }  // namespace
 
 int InAttesaDiStringa() {
@@ -273,15 +309,17 @@ void GestisciTasto(const platform::KeyEvent& k) {
       case 0:
         comando_esci();
         return;
+      case 4:
+        DisattivaEsplorazioneLibro();
+        return;
       case 2:
         comando_ChiudiMenu();
         return;
       case 3:
         DisattivaAttesaInputIntero();
         return;
-      // Leaving the explorers comes with those parts; focus cannot reach them yet.
+      // Leaving the board explorer comes with that part; focus cannot reach it yet.
       case 1:
-      case 4:
         return;
       default:
         FinestraDiDialogo("Errore in alt+f4", 64);
@@ -295,8 +333,10 @@ void GestisciTasto(const platform::KeyEvent& k) {
     case 2:
       TastoMenu(k);
       return;
-    // The board explorer (1) and the book explorer (4) are not built yet;
-    // nothing leads to them.
+    case 4:
+      TastoEsploratoreLibro(k);
+      return;
+    // The board explorer (1) is not built yet; nothing leads to it.
     case 0:
       break;
     default:

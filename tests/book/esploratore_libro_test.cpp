@@ -1,0 +1,161 @@
+// The book explorer, the continuations dialog and the line copy, driven by keys.
+#include "book/esploratore_libro.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/posizione.h"
+#include "record/partita.h"
+#include "tests/book/libro_prova.h"
+#include "tests/ui/scenario.h"
+
+namespace {
+
+using namespace libro_prova;
+using scenario::parlato;
+
+struct EsploratoreLibro : scenario::Scenario {
+  void SetUp() override {
+    Avvia(1, true);
+    Scrivi("book.vobf", Bytes(LibroPiccolo()));
+  }
+  void Tasto(std::uint16_t vk, std::uint32_t ctrl = 0) {
+    parlato.clear();
+    fake.tones.clear();
+    fake.press(vk, ctrl);
+    Esegui();
+  }
+  std::string Ultimo() const { return parlato.empty() ? "" : parlato.back(); }
+  bool Toni(std::vector<std::pair<int, int>> attesi) const {
+    std::vector<std::pair<int, int>> t;
+    for (const auto& x : fake.tones) t.push_back({x.hz, x.ms});
+    return t == attesi;
+  }
+  static bool Finisce(const std::string& s, const std::string& fine) {
+    return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
+  }
+};
+
+TEST_F(EsploratoreLibro, ContinuationsDialog) {
+  Tasto(VK_F2, LEFT_CTRL_PRESSED);
+  EXPECT_EQ(UltimoDialogo(),
+            "Continuations from book for current position = 2:\ne4 -> (3 lines);\n"
+            "d4 -> (terminal node);");
+  Mossa("e4");
+  Tasto(VK_F2, LEFT_CTRL_PRESSED);
+  EXPECT_EQ(UltimoDialogo(),
+            "Continuations from book for current position = 2:\nc5 -> (2 lines);\n"
+            "e5 -> (terminal node);");
+  Mossa("e5");
+  Tasto(VK_F2, LEFT_CTRL_PRESSED);
+  EXPECT_EQ(UltimoDialogo(), "No continuation found in the book.");
+  std::remove("book.vobf");
+  fake.dialogs.clear();
+  Tasto(VK_F2, LEFT_CTRL_PRESSED);
+  ASSERT_EQ(fake.dialogs.size(), 2u);
+  EXPECT_EQ(fake.dialogs[0].text, "The book.vobf file was not found.");
+}
+
+TEST_F(EsploratoreLibro, WalkingTheTree) {
+  std::strcpy(StrEvent, "Club championship");
+  Tasto('E', LEFT_CTRL_PRESSED);
+  ASSERT_EQ(focus, 4);
+  EXPECT_EQ(ContatoreMosse, 0u);
+  EXPECT_EQ(Ultimo().rfind("Book explorer activated. ", 0), 0u) << Ultimo();
+  EXPECT_TRUE(Finisce(Ultimo(), " -> (3 lines). 1 of 2")) << Ultimo();
+
+  struct Passo {
+    std::uint16_t tasto;
+    std::vector<std::pair<int, int>> toni;
+    const char* fine;  // of the last spoken text
+    std::uint64_t ply;
+  } passi[] = {
+      {VK_UP, {{2000, 50}}, " -> (3 lines). 1 of 2", 0},       // already the first
+      {VK_LEFT, {{2000, 50}, {1500, 4}, {1500, 4}}, " -> (3 lines). 1 of 2", 0},  // at the root
+      {VK_DOWN, {{1500, 4}}, " -> (terminal node). 2 of 2", 0},
+      {VK_DOWN, {{2000, 50}}, " -> (terminal node). 2 of 2", 0},  // already the last
+      {VK_RIGHT, {{2000, 50}}, "end of line", 0},                 // a terminal node
+      {VK_UP, {{1500, 4}}, " -> (3 lines). 1 of 2", 0},
+      {VK_RETURN, {{1500, 4}, {1500, 4}}, " -> (2 lines). 1 of 2", 1},
+      {VK_DOWN, {{1500, 4}}, " -> (terminal node). 2 of 2", 1},
+      {VK_LEFT, {{1500, 4}, {1500, 4}}, " -> (3 lines). 1 of 2", 0},
+      {VK_RIGHT, {{1500, 4}, {1500, 4}}, " -> (2 lines). 1 of 2", 1},  // a new ply: the first
+      {VK_UP, {{2000, 50}}, " -> (2 lines). 1 of 2", 1},
+      {VK_RIGHT, {{1500, 4}, {1500, 4}}, " -> (terminal node). 1 of 1", 2},
+  };
+  for (const Passo& p : passi) {
+    Tasto(p.tasto);
+    EXPECT_TRUE(Toni(p.toni)) << p.tasto << " " << Ultimo();
+    EXPECT_TRUE(Finisce(Ultimo(), p.fine)) << p.tasto << ": " << Ultimo();
+    EXPECT_EQ(ContatoreMosse, p.ply) << p.tasto;
+  }
+
+  // The line up to the selected continuation, and the board as it was.
+  Tasto('C', LEFT_CTRL_PRESSED);
+  ASSERT_FALSE(fake.clipboard_writes.empty());
+  EXPECT_EQ(fake.clipboard_writes.back(), "\r\n 1. e4 c5 2. Nf3\r\n*");
+  EXPECT_EQ(Ultimo(), "Line copied to clipboard.");
+  EXPECT_EQ(ContatoreMosse, 2u);
+  EXPECT_EQ(ElencoMosse[2], c5);
+
+  // Leaving takes the explored moves back and keeps what was typed.
+  Tasto(VK_ESCAPE);
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(ContatoreMosse, 0u);
+  EXPECT_STREQ(StrEvent, "Club championship");
+  EXPECT_EQ(Ultimo(), "Book explorer disabled");
+  Mossa("d4");
+  EXPECT_EQ(ContatoreMosse, 1u);
+}
+
+TEST_F(EsploratoreLibro, OnlyBeforeTheFirstMoveAndOnlyWithABook) {
+  Mossa("e4");
+  Tasto('E', LEFT_CTRL_PRESSED);
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(UltimoDialogo(),
+            "Book explorer can only be activated if the game has not already started.");
+  Tasto(VK_DELETE, LEFT_CTRL_PRESSED);
+  Scrivi("book.vobf", "");
+  Tasto('E', LEFT_CTRL_PRESSED);
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(Ultimo(), "No continuation found in the book.");
+}
+
+TEST_F(EsploratoreLibro, AMoveTheBoardDoesNotAllowEndsTheExplorer) {
+  // 1. e4 then a "child" e4 again: the second is no legal move for black.
+  Scrivi("book.vobf", Bytes({{e4, 16, 0, 1}, {e4, 0, 0, 1}}));
+  Tasto('E', LEFT_CTRL_PRESSED);
+  ASSERT_EQ(focus, 4);
+  Tasto(VK_RIGHT);
+  EXPECT_EQ(UltimoDialogo(), "It was not possible to read in the book!");
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(ContatoreMosse, 0u);
+  // A list emptied under the explorer never underflows the selection.
+  Scrivi("book.vobf", Bytes(LibroPiccolo()));
+  Tasto('E', LEFT_CTRL_PRESSED);
+  Tasto(VK_RIGHT);
+  Scrivi("book.vobf", "");
+  Tasto(VK_LEFT);
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(ContatoreMosse, 0u);
+}
+
+TEST_F(EsploratoreLibro, ScreenEcho) {
+  ParametroIni[iniEchoExplorer].valore = 1;
+  Tasto('E', LEFT_CTRL_PRESSED);
+  Tasto(VK_RIGHT);
+  auto riga = [&](int y) {
+    std::string r = fake.row_text(y);
+    return r.substr(r.find_first_not_of(' ') == std::string::npos ? 0 : r.find_first_not_of(' '));
+  };
+  EXPECT_EQ(riga(17), "Book explorer activated:");
+  EXPECT_EQ(riga(21), "Current node: 1... c5 - (2 lines) - 1 of 2");
+  EXPECT_EQ(riga(40), "ECO ----");
+  EXPECT_EQ(riga(37), "----");
+  EXPECT_EQ(riga(38), "----");
+  Tasto(VK_ESCAPE);
+  EXPECT_NE(riga(21), "Current node: 1... c5 - (2 lines) - 1 of 2");
+}
+
+}  // namespace
