@@ -7,6 +7,7 @@
 
 #include "core/posizione.h"
 #include "record/partita.h"
+#include "ui/menu.h"
 #include "tests/book/libro_prova.h"
 #include "tests/ui/scenario.h"
 
@@ -139,6 +140,17 @@ TEST_F(EsploratoreLibro, AMoveTheBoardDoesNotAllowEndsTheExplorer) {
   Tasto(VK_LEFT);
   EXPECT_EQ(focus, 0);
   EXPECT_EQ(ContatoreMosse, 0u);
+}
+
+TEST_F(EsploratoreLibro, FromTheBookMenu) {
+  comando_ApriMenu(21, 1);
+  Tasto(VK_RETURN);
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(UltimoDialogo().rfind("Continuations from book for current position = 2:", 0), 0u);
+  comando_ApriMenu(21, 2);
+  Tasto(VK_RETURN);
+  EXPECT_EQ(focus, 4);
+  EXPECT_TRUE(Finisce(Ultimo(), " -> (3 lines). 1 of 2")) << Ultimo();
 }
 
 TEST_F(EsploratoreLibro, ScreenEcho) {
