@@ -262,6 +262,18 @@ def main():
         check(page["live"] == "Move 2, black: Qh4# (queen h4 checkmate)", f"mate step: {page['live']!r}")
         check_hostile(page, "hostile fixture at the end", HOSTILE_INFO)
 
+        # A game set up with black to move: numbered from black's first move.
+        with open(os.path.join(FIXTURES, "nero_muove_primo.js"), encoding="utf-8") as f:
+            page = open_page(browser, site, f.read())
+        said = []
+        for _ in range(2):
+            browser.press("ArrowRight")
+            page = browser.evaluate(READ_PAGE)
+            said.append((page["live"], page["current"], page["caption"]))
+        check(said == [("Move 1, black: e5", "e5", "Position after 1... e5"),
+                       ("Move 2, white: Nf3 (knight f3)", "Nf3", "Position after 2. Nf3")],
+              f"black moving first: {said}")
+
         # No game, or a game the page cannot trust: the message in the three languages,
         # no board.
         broken = short_game.replace("PPPPPPPPRNBQKBNR\"", "PPPPPPPPRNBQKBN\"", 1)
