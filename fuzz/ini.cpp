@@ -1,0 +1,95 @@
+// Any vantorel.ini: after reading it the 26 parameters are within their limits and the book
+// names are names the file may hold; the file the program then writes reads back to the
+// same settings without a single complaint.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "config/ini.h"
+#include "platform/fake/fake_backend.h"
+#include "fuzz/cartella_di_lavoro.h"
+
+namespace {
+
+static_assert(NumeroParametriIni == 26, "the file holds exactly 26 parameters");
+
+constexpr std::size_t kLunghezzaMassima = 8192;
+
+[[noreturn]] void Fallisce(const std::string& cosa) {
+  std::fprintf(stderr, "vantorel.ini: %s\n", cosa.c_str());
+  std::abort();
+}
+
+struct Impostazioni {
+  std::int32_t valori[NumeroParametriIni];
+  std::string consultare, costruire;
+  bool operator==(const Impostazioni& o) const {
+    return std::memcmp(valori, o.valori, sizeof valori) == 0 && consultare == o.consultare &&
+           costruire == o.costruire;
+  }
+};
+
+Impostazioni Attuali() {
+  Impostazioni s;
+  for (int i = 0; i < NumeroParametriIni; ++i) s.valori[i] = ParametroIni[i].valore;
+  s.consultare = LibroDaConsultare;
+  s.costruire = LibroDaCostruire;
+  return s;
+}
+
+void ControllaNome(const char* nome, std::size_t capienza) {
+  const std::size_t lunghezza = strnlen(nome, capienza);
+  if (lunghezza == capienza) Fallisce("book name without its end");
+  if (lunghezza == 0 || lunghezza > static_cast<std::size_t>(LunghezzaMassimaNomeLibro))
+    Fallisce(std::string("book name of length ") + std::to_string(lunghezza));
+  if (std::strpbrk(nome, " |/\\~\"#%&^*:!?<>{}\t\r\n") != nullptr)
+    Fallisce(std::string("book name with a forbidden character: ") + nome);
+}
+
+void ControllaLimiti() {
+  for (int i = 0; i < NumeroParametriIni; ++i) {
+    const VoceIni& p = ParametroIni[i];
+    if (p.valore < p.minimo || p.valore > p.massimo)
+      Fallisce(std::string(p.nome) + " = " + std::to_string(p.valore) + " out of its limits");
+  }
+  ControllaNome(LibroDaConsultare, sizeof LibroDaConsultare);
+  ControllaNome(LibroDaCostruire, sizeof LibroDaCostruire);
+}
+
+struct Ambiente {
+  platform::FakeBackend finto;
+  Ambiente() { platform::install(&finto); }
+};
+
+}  // namespace
+
+// Loading settings rewrites vantorel.ini: the target works in a scratch folder.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  fuzz::LavoraInCartellaTemporanea(argc, argv);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
+  static Ambiente ambiente;
+  if (n > kLunghezzaMassima) return 0;
+  if (std::FILE* f = std::fopen(NomeFileIni, "wb")) {
+    std::fwrite(dati, 1, n, f);
+    std::fclose(f);
+  } else {
+    Fallisce("cannot write the input file");
+  }
+  ambiente.finto.dialogs.clear();
+  LeggiIni();
+  ControllaLimiti();
+
+  const Impostazioni lette = Attuali();
+  if (!ScriviIni()) Fallisce("cannot write the settings back");
+  ambiente.finto.dialogs.clear();
+  LeggiIni();
+  if (!ambiente.finto.dialogs.empty())
+    Fallisce("the file the program wrote is refused: " + ambiente.finto.dialogs[0].text);
+  if (!(Attuali() == lette)) Fallisce("the file the program wrote reads back differently");
+  return 0;
+}
