@@ -91,9 +91,17 @@ void AvisaValoreIniErrato(int i) {
   FinestraDiDialogo(testo, 64);
 }
 
+// A control character (a NUL or a tab in a damaged file) names no file anyone meant.
+static bool HaCaratteriDiControllo(const char* nome) {
+  for (const char* p = nome; *p; ++p)
+    if (static_cast<unsigned char>(*p) < 0x20) return true;
+  return false;
+}
+
 int ControllaNomeLibroInIni(const char* etichetta_libro, const char* nome) {
-  if (std::strpbrk(nome, kVietatiInNomeFile) == nullptr &&
-      std::strlen(nome) <= static_cast<std::size_t>(LunghezzaMassimaNomeLibro))
+  const std::size_t lunghezza = std::strlen(nome);
+  if (std::strpbrk(nome, kVietatiInNomeFile) == nullptr && !HaCaratteriDiControllo(nome) &&
+      lunghezza > 0 && lunghezza <= static_cast<std::size_t>(LunghezzaMassimaNomeLibro))
     return 1;
   char testo[512];
   std::snprintf(testo, sizeof testo, "%s.\n%s", Testo(MsgErroreInIni), etichetta_libro);
@@ -261,6 +269,10 @@ static void LeggiFileIni() {
   // A name the file leaves out keeps its default, like a missing parameter.
   if (consultare.empty()) consultare = LibroDaConsultare;
   if (costruire.empty()) costruire = LibroDaCostruire;
+  // A NUL inside a name would cut it short unseen: it is checked as the control character it is.
+  for (std::string* nome : {&consultare, &costruire})
+    for (char& c : *nome)
+      if (c == 0) c = '\x01';
   if (ControllaNomeLibroInIni(Testo(StrLibroDaConsultare), consultare.c_str()) &&
       ControllaNomeLibroInIni(Testo(StrLibroDaCostruire), costruire.c_str())) {
     std::snprintf(LibroDaConsultare, sizeof LibroDaConsultare, "%s", consultare.c_str());

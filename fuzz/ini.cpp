@@ -44,8 +44,9 @@ void ControllaNome(const char* nome, std::size_t capienza) {
   if (lunghezza == capienza) Fallisce("book name without its end");
   if (lunghezza == 0 || lunghezza > static_cast<std::size_t>(LunghezzaMassimaNomeLibro))
     Fallisce(std::string("book name of length ") + std::to_string(lunghezza));
-  if (std::strpbrk(nome, " |/\\~\"#%&^*:!?<>{}\t\r\n") != nullptr)
-    Fallisce(std::string("book name with a forbidden character: ") + nome);
+  for (const char* p = nome; *p; ++p)
+    if (static_cast<unsigned char>(*p) < 0x20 || std::strchr(" |/\\~\"#%&^*:!?<>{}", *p))
+      Fallisce(std::string("book name with a forbidden character: ") + nome);
 }
 
 void ControllaLimiti() {

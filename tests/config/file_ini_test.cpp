@@ -146,10 +146,24 @@ TEST_F(FileIniTest, BookNamesAreCheckedForEveryForbiddenCharacter) {
     EXPECT_EQ(ControllaNomeLibroInIni("book to consult", nome.c_str()), 0) << nome;
     EXPECT_EQ(fake.dialogs.size(), 1u);
   }
+  // No name, or control characters, name no file.
+  for (const char* nome : {"", "bo\x01ok", "book\t"})
+    EXPECT_EQ(ControllaNomeLibroInIni("book to consult", nome), 0) << nome;
   EXPECT_EQ(ControllaNomeLibroInIni("book to consult", "my-book_2.x"), 1);
   // Longer than the field holds.
   EXPECT_EQ(ControllaNomeLibroInIni("book to consult", std::string(128, 'a').c_str()), 0);
   EXPECT_EQ(ControllaNomeLibroInIni("book to consult", std::string(127, 'a').c_str()), 1);
+}
+
+TEST_F(FileIniTest, ANulInABookNameIsReportedAndTheDefaultsStay) {
+  std::string testo = Fixture("default_en.ini");
+  const std::string chiave = "@ BookToConsult\t";
+  testo.insert(testo.find(chiave) + chiave.size(), std::string("\0\0x", 3));
+  Scrivi(testo);
+  LeggiIni();
+  EXPECT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_STREQ(LibroDaConsultare, "book");
+  EXPECT_STREQ(LibroDaCostruire, "my_book");
 }
 
 TEST_F(FileIniTest, AnEmptyBookNameKeepsItsDefaultAndDoesNotSwallowTheNextLine) {
