@@ -156,10 +156,7 @@ TEST_F(FileIniTest, BookNamesAreCheckedForEveryForbiddenCharacter) {
 }
 
 TEST_F(FileIniTest, ANulInABookNameIsReportedAndTheDefaultsStay) {
-  std::string testo = Fixture("default_en.ini");
-  const std::string chiave = "@ BookToConsult\t";
-  testo.insert(testo.find(chiave) + chiave.size(), std::string("\0\0x", 3));
-  Scrivi(testo);
+  Scrivi(Fixture("nul_in_book_name.ini"));
   LeggiIni();
   EXPECT_EQ(fake.dialogs.size(), 1u);
   EXPECT_STREQ(LibroDaConsultare, "book");
