@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::size_t kLunghezzaMassima = 4096;
+constexpr std::size_t kLunghezzaMassima = 1024;
 
 [[noreturn]] void Fallisce(const std::string& cosa) {
   std::fprintf(stderr, "UTF-8 helpers: %s\n", cosa.c_str());
