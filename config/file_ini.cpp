@@ -133,17 +133,48 @@ static std::string TestoIni() {
   return s;
 }
 
+namespace {
+
+// Where the settings go: through a link to the file it names. Empty when the file exists but
+// the user may not change it (no write permission), so that it is left as it is.
+std::filesystem::path Destinazione() {
+  namespace fs = std::filesystem;
+  std::error_code e;
+  fs::path d = NomeFileIni;
+  if (fs::is_symlink(d, e)) {
+    d = fs::weakly_canonical(d, e);
+    if (e) return {};
+  }
+  const fs::file_status stato = fs::status(d, e);
+  if (!fs::exists(stato)) return d;
+  if ((stato.permissions() & fs::perms::owner_write) == fs::perms::none) return {};
+  std::FILE* f = std::fopen(d.string().c_str(), "r+");
+  if (!f) return {};
+  std::fclose(f);
+  return d;
+}
+
+}  // namespace
+
 int ScriviIni() {
   const std::string testo = TestoIni();
-  const std::string provvisorio = std::string(NomeFileIni) + ".tmp";
+  const std::filesystem::path destinazione = Destinazione();
+  // The temporary file stands beside the file it replaces, so that the rename stays within
+  // one directory.
+  const std::string provvisorio = destinazione.string() + ".tmp";
   // Text mode: line feeds become CR LF where the platform wants them.
   bool ok = false;
-  if (std::FILE* f = std::fopen(provvisorio.c_str(), "w")) {
+  std::FILE* f = destinazione.empty() ? nullptr : std::fopen(provvisorio.c_str(), "w");
+  if (f) {
     ok = std::fwrite(testo.data(), 1, testo.size(), f) == testo.size();
     ok = (std::fclose(f) == 0) && ok;
     if (ok) {
       std::error_code errore;
-      std::filesystem::rename(provvisorio, NomeFileIni, errore);
+      // The new file keeps the permissions of the one it replaces.
+      const auto stato = std::filesystem::status(destinazione, errore);
+      if (!errore) std::filesystem::permissions(provvisorio, stato.permissions(), errore);
+      errore.clear();
+      std::filesystem::rename(provvisorio, destinazione, errore);
       ok = !errore;
     }
     if (!ok) std::remove(provvisorio.c_str());

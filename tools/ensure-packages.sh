@@ -10,7 +10,9 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get install -y -q "${missing[@]}" >/dev/null 2>&1 || {
-  $sudo apt-get update -q >/dev/null
-  $sudo apt-get install -y -q "${missing[@]}"
+# When another apt-get or dpkg holds the lock, wait for it rather than fail.
+wait_lock=(-o DPkg::Lock::Timeout=${APT_LOCK_TIMEOUT:-300})
+$sudo apt-get "${wait_lock[@]}" install -y -q "${missing[@]}" >/dev/null 2>&1 || {
+  $sudo apt-get "${wait_lock[@]}" update -q >/dev/null
+  $sudo apt-get "${wait_lock[@]}" install -y -q "${missing[@]}"
 }

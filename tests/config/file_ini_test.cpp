@@ -231,6 +231,31 @@ TEST_F(FileIniTest, AnUnwritableFileIsReportedOnceAndTheOldFileStays) {
   EXPECT_FALSE(std::filesystem::exists("vantorel.ini.tmp"));
 }
 
+TEST_F(FileIniTest, AReadOnlyFileIsLeftAsItIs) {
+  namespace fs = std::filesystem;
+  ASSERT_EQ(ScriviIni(), 1);
+  const std::string prima = LeggiFile(NomeFileIni);
+  fs::permissions(NomeFileIni, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  ParametroIni[iniP1T].valore = 5;
+  EXPECT_EQ(ScriviIni(), 0);
+  EXPECT_EQ(Testi(), std::vector<std::string>{"Vantorel.ini cannot be written.\nThe settings "
+                                              "last only until the program is closed."});
+  EXPECT_EQ(LeggiFile(NomeFileIni), prima);
+  EXPECT_EQ(fs::status(NomeFileIni).permissions() & fs::perms::owner_write, fs::perms::none);
+}
+
+TEST_F(FileIniTest, ALinkIsWrittenThroughToItsTarget) {
+  namespace fs = std::filesystem;
+  fs::create_directory("altrove");
+  std::ofstream("altrove/impostazioni.ini", std::ios::binary) << Fixture("default_en.ini");
+  fs::create_symlink("altrove/impostazioni.ini", NomeFileIni);
+  ParametroIni[iniP1T].valore = 5;
+  EXPECT_EQ(ScriviIni(), 1);
+  EXPECT_TRUE(fs::is_symlink(NomeFileIni));
+  EXPECT_NE(LeggiFile("altrove/impostazioni.ini").find("$\tP1T\t5\n"), std::string::npos);
+  EXPECT_TRUE(fake.dialogs.empty());
+}
+
 TEST(EtichettaParametroIni, LabelsAndAllowedValues) {
   platform::FakeBackend fake;
   platform::install(&fake);
