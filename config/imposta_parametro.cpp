@@ -19,7 +19,7 @@ int comando_ImpostaParametro(VoceIni* voce) {
   // While a menu is open the menus show the value entry under the item's own
   // label, which for these parameters is the parameter's label.
   if (!ComandoDigitato()) {
-    std::snprintf(testo, sizeof testo, "%s %s\n", Testo(StrNoValoreParametro),
+    std::snprintf(testo, sizeof testo, "%s\n%s", Testo(StrNoValoreParametro),
                   EtichettaParametroIni(i));
     FinestraDiDialogo(testo, 64);
     return 0;

@@ -48,7 +48,7 @@ const char* const MsgRitiraConOrologioInMoto[3] = {
 const char* const StrCommentoVerdetto[3 * 11] = {
     "scaccomatto",
     "stallo",
-    "materiale insufficiente",
+    "materiale insufficente",
     "regola delle 50 mosse",
     "triplice ripetizione",
     "cade la bandierina del bianco",
@@ -70,10 +70,10 @@ const char* const StrCommentoVerdetto[3 * 11] = {
     "white resins",
     "black resins",
 
-    "jaque mate",
-    "ahogado",
+    "jaque Mate",
+    "rey Ahogado",
     "material insuficiente",
-    "regla de las 50 jugadas",
+    "regla de las 50 movidas",
     "triple repetición",
     "cae la bandera de las blancas",
     "cae la bandera de las negras",
@@ -83,14 +83,14 @@ const char* const StrCommentoVerdetto[3 * 11] = {
     "las negras abandonan",
 };
 const char* const StrDomanda50Mosse[3] = {
-    "aggiudicare la patta secondo la regola delle 50 mosse?",
+    "Aggiudicare la patta per la regola delle 50 mosse?",
     "adjudicate draw according with 50 moves rule??",
-    "¿adjudicar tablas según la regla de las 50 jugadas?",
+    "¿Adjudicar tablas de acuerdo a la regla de las 50 movidas?",
 };
 const char* const StrDomandaTripliceRipetizione[3] = {
-    "triplice ripetizione: aggiudicare la patta?",
+    "Triplice ripetizione: aggiudicare la patta?",
     "threefold repetition: adjudicate a draw?",
-    "triple repetición: ¿adjudicar tablas?",
+    "¿Triple repetición: adjudicar tablas?",
 };
 const char* const StrDomandaEntrambeBandierine[3] = {
     "entrambe le bandierine cadute. \n aggiudicare la patta?",

@@ -31,8 +31,11 @@ void Scrivi(const char* testo) { platform::current().write(testo); }
 void Rifiuta() { Beep(2000, 50); }
 
 void CampoPieno(int limite, TabellaMessaggi unita) {
-  std::snprintf(messaggio, sizeof messaggio, "%s %d %s.", Testo(StrComandoTroppoLungo), limite,
-                Testo(unita));
+  // The Spanish unit "caracteres." carries its own full stop.
+  const char* u = Testo(unita);
+  const std::size_t n = std::strlen(u);
+  std::snprintf(messaggio, sizeof messaggio, "%s %d %s%s", Testo(StrComandoTroppoLungo), limite,
+                u, n && u[n - 1] == '.' ? "" : ".");
   FinestraDiDialogo(messaggio, 64);
 }
 

@@ -94,7 +94,36 @@ TEST_F(AggiudicaTest, ImmediateVerdictsAreReported) {
   ParametroIni[inilang].valore = 0;
   AggiudicaDopoMossa(verdettoMaterialeInsufficiente);
   EXPECT_STREQ(Termination, "insufficient material");
-  EXPECT_EQ(fake.dialogs.back().text, "Materiale insufficiente, partita aggiudicata ( 1/2-1/2 ).");
+  EXPECT_EQ(fake.dialogs.back().text, "Materiale insufficente, partita aggiudicata ( 1/2-1/2 ).");
+}
+
+TEST_F(AggiudicaTest, VerdictTextsInItalianAndSpanish) {
+  struct Caso {
+    int lingua;
+    Verdetto verdetto;
+    const char* dialogo;
+  } casi[] = {
+      {0, verdetto50Mosse, "Aggiudicare la patta per la regola delle 50 mosse?"},
+      {0, verdettoTripliceRipetizione, "Triplice ripetizione: aggiudicare la patta?"},
+      {0, verdettoQuintuplaRipetizione, "Quintupla ripetizione, partita aggiudicata ( 1/2-1/2 )."},
+      {2, verdettoScaccoMatto, "Jaque Mate, partida adjudicada ( 1-0 )."},
+      {2, verdettoStallo, "Rey Ahogado, partida adjudicada ( 1/2-1/2 )."},
+      {2, verdetto50Mosse, "¿Adjudicar tablas de acuerdo a la regla de las 50 movidas?"},
+      {2, verdettoTripliceRipetizione, "¿Triple repetición: adjudicar tablas?"},
+      {2, verdettoQuintuplaRipetizione, "Quíntuple repetición, partida adjudicada ( 1/2-1/2 )."},
+  };
+  ContatoreMosse = 3;
+  for (const auto& c : casi) {
+    ParametroIni[inilang].valore = c.lingua;
+    fake.answer(IDNO);
+    AggiudicaDopoMossa(c.verdetto);
+    EXPECT_EQ(fake.dialogs.back().text, c.dialogo);
+  }
+  fake.answer(IDYES);
+  AggiudicaDopoMossa(verdetto50Mosse);
+  EXPECT_STREQ(CommentoRisultato, "regla de las 50 movidas");
+  AggiudicaDopoMossa(verdettoQuintuplaRipetizione);
+  EXPECT_STREQ(Termination, "fivefold repetition");
 }
 
 TEST_F(AggiudicaTest, RuleVerdictsAreAskedFirst) {

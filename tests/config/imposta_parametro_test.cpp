@@ -42,7 +42,7 @@ TEST_F(ImpostaParametroTest, ANoChangesNothing) {
 
 TEST_F(ImpostaParametroTest, RefusalsBeforeTheQuestion) {
   EXPECT_EQ(Imposta(iniP1T, ""), 0);
-  EXPECT_EQ(Domande().back(), "No value specified for duration in minutes of First period\n");
+  EXPECT_EQ(Domande().back(), "No value specified for\nduration in minutes of First period");
   EXPECT_EQ(Imposta(iniP1T, "721"), 0);
   EXPECT_EQ(Domande().back(),
             "Not valid value for duration in minutes of First period.\n Values allowed: min 1, "

@@ -40,6 +40,10 @@ TEST_F(RigaComando, NinthCharacterIsRefusedWithTheLimit) {
   fake.type("2");
   Esegui();
   EXPECT_EQ(UltimoDialogo(), "Questo campo non può contenere più di 8 caratteri.");
+  ParametroIni[inilang].valore = 2;
+  fake.type("3");
+  Esegui();
+  EXPECT_EQ(UltimoDialogo(), "Este campo no puede contener más de 8 caracteres.");
 }
 
 TEST_F(RigaComando, BackspaceRemovesTheLastCharacterOrBeeps) {
