@@ -8,6 +8,7 @@
 #include "core/posizione.h"
 #include "data/messages.h"
 #include "data/msg_clock.h"
+#include "data/msg_fine_partita.h"
 #include "record/partita.h"
 #include "record/report.h"
 #include "speech/annuncio.h"
@@ -144,6 +145,9 @@ int AggiudicaDopoMossa(Verdetto v) {
       if (Domanda(Testo(StrDomandaTripliceRipetizione)) != 6) return 0;
       Aggiudica("threefold repetition", Commento(cvTripliceRipetizione), "1/2-1/2");
       return 1;
+    case verdettoQuintuplaRipetizione:
+      Aggiudica("fivefold repetition", Testo(StrQuintuplaRipetizione), "1/2-1/2");
+      break;
     default:
       return 0;
   }

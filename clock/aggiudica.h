@@ -24,7 +24,8 @@ enum Verdetto : int {
   verdettoStallo,
   verdettoMaterialeInsufficiente,
   verdetto50Mosse,
-  verdettoTripliceRipetizione
+  verdettoTripliceRipetizione,
+  verdettoQuintuplaRipetizione
 };
 // Records a verdict: the immediate ones with the report box, the others after
 // asking. Gives 1 when the verdict was recorded.

@@ -39,14 +39,29 @@ int SemimosseReversibili() {
   return campo + static_cast<int>(ContatoreMosse - j);
 }
 
-int CercaRipetizioni() {
-  Ripetizioni = 0;
+namespace {
+
+// Plies of the earlier occurrences of the current position, most recent first, at most
+// `massimo` of them; only plies of the same side to move within the reversible-ply count.
+int Occorrenze(std::uint64_t* plies, int massimo) {
+  int trovate = 0;
   const std::int64_t n = static_cast<std::int64_t>(ContatoreMosse);
   std::int64_t limite = n - SemimosseReversibili();
   if (limite < static_cast<std::int64_t>(TurnoIniziale)) limite = TurnoIniziale;
-  for (std::int64_t i = n - 4; i >= limite && Ripetizioni < 2; i -= 2) {
-    if (i < DimensioneBackup && backup_ChiaveHash[i] == ChiaveHash)
-      PosizioneRipetuta[Ripetizioni++] = static_cast<std::uint64_t>(i);
+  for (std::int64_t i = n - 4; i >= limite && trovate < massimo; i -= 2) {
+    if (i < DimensioneBackup && backup_ChiaveHash[i] == ChiaveHash) {
+      if (plies) plies[trovate] = static_cast<std::uint64_t>(i);
+      ++trovate;
+    }
   }
+  return trovate;
+}
+
+}  // namespace
+
+int CercaRipetizioni() {
+  Ripetizioni = Occorrenze(PosizioneRipetuta, 2);
   return Ripetizioni;
 }
+
+int ContaRipetizioni() { return Occorrenze(nullptr, 4); }

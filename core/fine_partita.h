@@ -19,3 +19,7 @@ extern std::uint64_t PosizioneRipetuta[2];
 // Looks for earlier occurrences of the current position among the plies of the same side to
 // move within the reversible-ply count; sets Ripetizioni and PosizioneRipetuta.
 int CercaRipetizioni();
+
+// Earlier occurrences of the current position in the same window, counted up to 4 (the position
+// then stands for the fifth time). Leaves Ripetizioni and PosizioneRipetuta alone.
+int ContaRipetizioni();

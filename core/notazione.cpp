@@ -64,6 +64,9 @@ int LeggiDettagliMossaDaStringa(const char* testo, DettagliMossa* d) {
     zeri += x == '0';
   }
   if (n < 2) return 0;
+  // After a whole from-square and to-square a final "b" is the bishop promotion ("g2g1b").
+  if (n == 5 && c[4] == 'b' && Colonna(c[0]) && Riga(c[1]) && Colonna(c[2]) && Riga(c[3]))
+    c[4] = 'B';
 
   if (zeri) {
     if (zeri != n || n > 3) return 0;

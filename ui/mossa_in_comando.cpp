@@ -65,6 +65,12 @@ void TestFinePartita() {
     avisa_aggiudicazione();
     return;
   }
+  // The fifth occurrence of a position draws without asking, like 75 moves.
+  if (ContaRipetizioni() == 4) {
+    CercaRipetizioni();
+    AggiudicaDopoMossa(verdettoQuintuplaRipetizione);
+    return;
+  }
   if (reversibili == 100 && AggiudicaDopoMossa(verdetto50Mosse)) return;
   CercaRipetizioni();
   if (Ripetizioni == 2) AggiudicaDopoMossa(verdettoTripliceRipetizione);
@@ -75,10 +81,6 @@ void EseguiMossaInComando() {
   if (!PuoGiocareAncoraMosse()) {
     FinestraDiDialogo(Testo(StrPartitaTroppoLunga), 64);
     return;
-  }
-  if (Result[0] != '*') {
-    if (dom_AggiudicataModificaCMQ() != IDYES) return;
-    RevocaAggiudicazione();
   }
   DettagliMossa dettagli;
   if (!LeggiDettagliMossaDaStringa(comando, &dettagli)) {
@@ -96,6 +98,12 @@ void EseguiMossaInComando() {
     return;
   }
   std::uint64_t mossa = candidate[0];
+  // Only a move that can be played may cancel a verdict.
+  if (Result[0] != '*') {
+    if (dom_AggiudicataModificaCMQ() != IDYES) return;
+    RevocaAggiudicazione();
+    StampaMossaCorrente();
+  }
   if (TipoPromozioneMossa[SpecieMossa(mossa)] == Donna && dettagli.promozione == 8 &&
       FinestraDiDialogo(Testo(StrPromozioneNonSpecificata), MB_YESNO) == IDNO)
     return;

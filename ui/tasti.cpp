@@ -63,17 +63,6 @@ void TastoValore(const platform::KeyEvent& k) {
   }
 }
 
-// CTRL and SHIFT held.
-void TastoCtrlShift(const platform::KeyEvent& k) {
-  if (k.virtual_key == VK_RETURN) {
-    comando_FermaOrologio();
-    return;
-  }
-  const int incremento[4] = {iniP1I, iniP2I, iniP3I, iniP4I};
-  int c = Cifra(k.virtual_key);
-  if (c >= 1 && c <= 4) ParametroRapido(incremento[c - 1], 5);
-}
-
 // A bonus or penalty of the typed minutes; with nothing typed, the menu
 // where both are chosen.
 void BonusOPenalita(int penalita) {
@@ -81,6 +70,26 @@ void BonusOPenalita(int penalita) {
     ApriMenuSulTitolo(7);
   else
     comando_ModificaTempo(penalita);
+}
+
+// CTRL and SHIFT held.
+void TastoCtrlShift(const platform::KeyEvent& k) {
+  if (k.virtual_key == VK_RETURN) {
+    comando_FermaOrologio();
+    return;
+  }
+  // Layouts where "+" is a shifted key report it as SHIFT and "=".
+  if (k.virtual_key == VK_ADD || k.virtual_key == VK_OEM_PLUS) {
+    BonusOPenalita(0);
+    return;
+  }
+  if (k.virtual_key == VK_SUBTRACT) {
+    BonusOPenalita(1);
+    return;
+  }
+  const int incremento[4] = {iniP1I, iniP2I, iniP3I, iniP4I};
+  int c = Cifra(k.virtual_key);
+  if (c >= 1 && c <= 4) ParametroRapido(incremento[c - 1], 5);
 }
 
 // CTRL alone. The book builder, log, HTML, copy and paste commands belong to

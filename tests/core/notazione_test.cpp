@@ -99,6 +99,8 @@ TEST(LetturaMossa, PromotionsAndCastling) {
   EXPECT_EQ(Trovate("g8N"), V{"g7g8n"});
   EXPECT_EQ(Trovate("g8=B+"), V{"g7g8b"});
   EXPECT_EQ(Trovate("g7g8r"), V{"g7g8r"});
+  EXPECT_EQ(Trovate("g7g8b"), V{"g7g8b"});  // after two squares "b" is the bishop
+  EXPECT_EQ(Trovate("g7g8B"), V{"g7g8b"});
   EXPECT_EQ(Trovate("O-O"), V{"e1g1"});
   EXPECT_EQ(Trovate("0-0-0"), V{"e1c1"});
   ASSERT_TRUE(Carica("r3k3/6P1/8/8/8/8/8/R3K2R b KQq - 0 1"));

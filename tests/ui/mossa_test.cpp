@@ -126,6 +126,21 @@ TEST_F(Mossa, ShufflingKnightsAskTheThreefoldQuestion) {
   EXPECT_STREQ(Result, "1/2-1/2");
 }
 
+TEST_F(Mossa, TheFifthOccurrenceDrawsWithoutAsking) {
+  for (int i = 0; i < 20; ++i) fake.answer(IDNO);  // every threefold question
+  Mosse({"Nf3", "Nf6", "Ng1", "Ng8", "Nf3", "Nf6", "Ng1", "Ng8"});
+  Mosse({"Nf3", "Nf6", "Ng1", "Ng8", "Nf3", "Nf6", "Ng1"});
+  EXPECT_STREQ(Result, "*");
+  fake.answers.clear();
+  fake.dialogs.clear();
+  Scenario::Mossa("Ng8");
+  EXPECT_STREQ(Result, "1/2-1/2");
+  EXPECT_STREQ(Termination, "fivefold repetition");
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text, "Fivefold repetition, game adjudicated ( 1/2-1/2 ).");
+  EXPECT_EQ(fake.dialogs[0].style, 64);
+}
+
 TEST_F(Mossa, AMoveInAnAdjudicatedGameAsksFirst) {
   Mosse({"f3", "e5", "g4", "Qh4"});
   ASSERT_STREQ(Result, "0-1");
@@ -137,13 +152,36 @@ TEST_F(Mossa, AMoveInAnAdjudicatedGameAsksFirst) {
   EXPECT_EQ(ContatoreMosse, 4u);
 }
 
+TEST_F(Mossa, AMistypedMoveLeavesTheVerdictAlone) {
+  Mosse({"f3", "e5", "g4", "Qh4"});
+  fake.dialogs.clear();
+  Scenario::Mossa("a3");  // mate: nothing is legal
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text, "'a3' - is not a legal move.");
+  EXPECT_STREQ(Result, "0-1");
+  // A legal move cancels the verdict on Yes, and row 21 no longer shows the result even when
+  // the move itself is then given up at the promotion question.
+  Posizione("8/4P3/8/8/8/8/k7/4K3 w - - 0 1");
+  fake.answer(IDYES);
+  fake.press(VK_F4);  // black resigns
+  Esegui();
+  ASSERT_NE(fake.row(21).find("adjudicated"), std::string::npos);
+  fake.answer(IDYES);
+  fake.answer(IDNO);
+  Scenario::Mossa("e8");
+  EXPECT_STREQ(Result, "*");
+  EXPECT_EQ(fake.row(21).find("adjudicated"), std::string::npos) << fake.row(21);
+}
+
 TEST_F(Mossa, TheRecordIsFullAtPly511) {
-  // Kings walking to and fro, with a pawn step now and then so that neither
-  // the fifty-move question nor the automatic draw ends the game first.
-  Posizione("k7/8/8/8/8/8/5PPP/K7 w - - 0 1");
-  const char* pedone[] = {"f3", "f4", "f5", "f6", "g3", "g4", "g5", "h3"};
-  int passi = 0;
-  bool re_bianco_in_a1 = true, re_nero_in_a8 = true;
+  // The black king walks to and fro while a white rook tours two ranks (16 squares), with a
+  // pawn step now and then: no position stands a fifth time, no count reaches 75 moves.
+  Posizione("k7/pp6/8/R7/8/8/5PPP/K7 w - - 0 1");
+  const char* pedone[] = {"f3", "f4", "g3", "g4", "h3", "h4"};
+  const char* giro[] = {"b5", "c5", "d5", "e5", "f5", "g5", "h5", "h6",
+                        "g6", "f6", "e6", "d6", "c6", "b6", "a6", "a5"};
+  int passi = 0, torre = 0;
+  bool re_nero_in_a8 = true;
   for (int i = 0; i < 1000; ++i) fake.answer(IDNO);  // every repetition question
   for (int ply = 0; ply < 511; ++ply) {
     std::string testo;
@@ -153,8 +191,7 @@ TEST_F(Mossa, TheRecordIsFullAtPly511) {
     } else if (ply % 80 == 0 && ply > 0) {
       testo = pedone[passi++];
     } else {
-      testo = re_bianco_in_a1 ? "Kb1" : "Ka1";
-      re_bianco_in_a1 = !re_bianco_in_a1;
+      testo = std::string("R") + giro[torre++ % 16];
     }
     Scenario::Mossa(testo);
     ASSERT_EQ(ContatoreMosse, static_cast<unsigned>(ply + 1)) << testo;

@@ -71,6 +71,33 @@ TEST_F(Tasti, QuickKeysReachTheirOwnParameters) {
   }
 }
 
+TEST_F(Tasti, CtrlPlusAndMinusFromEitherKeyboard) {
+  struct Caso {
+    std::uint16_t vk;
+    std::uint32_t modificatori;
+    const char* inizio;
+  } casi[] = {
+      {VK_OEM_PLUS, LEFT_CTRL_PRESSED | SHIFT_PRESSED, "Add to"},  // "+" over "="
+      {VK_OEM_PLUS, LEFT_CTRL_PRESSED, "Add to"},
+      {VK_ADD, LEFT_CTRL_PRESSED, "Add to"},
+      {VK_ADD, LEFT_CTRL_PRESSED | SHIFT_PRESSED, "Add to"},
+      {VK_OEM_MINUS, LEFT_CTRL_PRESSED, "Subtract to"},
+      {VK_SUBTRACT, LEFT_CTRL_PRESSED, "Subtract to"},
+      {VK_SUBTRACT, LEFT_CTRL_PRESSED | SHIFT_PRESSED, "Subtract to"},
+  };
+  for (const auto& c : casi) {
+    fake.dialogs.clear();
+    fake.type("5");
+    Esegui();
+    fuoco = 2;  // the white clock's row
+    fake.answer(IDNO);
+    fake.press(c.vk, c.modificatori);
+    Esegui();
+    ASSERT_EQ(fake.dialogs.size(), 1u) << c.vk << " " << c.modificatori;
+    EXPECT_EQ(fake.dialogs[0].text.rfind(c.inizio, 0), 0u) << fake.dialogs[0].text;
+  }
+}
+
 TEST_F(Tasti, CtrlSFlipsAutosaveBothWays) {
   ASSERT_EQ(ParametroIni[iniautosave].valore, 0);
   fake.answer(IDYES);

@@ -1,0 +1,4 @@
+#include "data/msg_fine_partita.h"
+
+const char* const StrQuintuplaRipetizione[3] = {"quintupla ripetizione", "fivefold repetition",
+                                                "quíntuple repetición"};
