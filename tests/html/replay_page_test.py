@@ -241,6 +241,37 @@ def check_hostile(page, name, want_info):
     check(page["scripts"] == 2, f"{name}: {page['scripts']} script elements")
 
 
+GUIDES = {"leggimi.html": "it", "readme.html": "en", "leeme.html": "es"}
+
+READ_GUIDE = """(() => ({
+  lang: document.documentElement.lang,
+  title: document.title,
+  h1: document.querySelectorAll('h1').length,
+  levels: [...document.querySelectorAll('h1, h2, h3, h4, h5, h6')].map(h => Number(h.tagName[1])),
+  sections: [...document.querySelectorAll('h2[id]')].map(h => h.id),
+  broken: [...document.querySelectorAll('a[href^="#"]')].map(a => a.getAttribute('href').slice(1))
+            .filter(id => !document.getElementById(id)),
+  lists: document.querySelectorAll('ul, ol').length,
+}))()"""
+
+
+def check_guides(browser, site):
+    """The three guides: each in its language, one title, headings that never skip a level,
+    the same sections in the same order, and contents links that all lead somewhere."""
+    sections = {}
+    for name, code in GUIDES.items():
+        browser.navigate(site.url.replace("vantorel.html", name))
+        guide = browser.evaluate(READ_GUIDE)
+        check(guide["lang"] == code and guide["title"], f"{name}: language {guide['lang']!r}")
+        check(guide["h1"] == 1, f"{name}: {guide['h1']} main headings")
+        skips = [b for a, b in zip(guide["levels"], guide["levels"][1:]) if b > a + 1]
+        check(not skips, f"{name}: a heading skips a level")
+        check(not guide["broken"], f"{name}: links to missing sections {guide['broken']}")
+        check(guide["lists"] >= 10, f"{name}: only {guide['lists']} lists")
+        sections[name] = guide["sections"]
+    check(len({tuple(v) for v in sections.values()}) == 1, f"the guides' sections differ: {sections}")
+
+
 def main():
     browser = cdp.Chromium()
     site = Site()
@@ -284,6 +315,8 @@ def main():
             check(page["error"] and not page["boardShown"], f"{name}: the page shows a board")
             check([t[:3] for t in page["errorTexts"]] == ["it:", "en:", "es:"],
                   f"{name}: message {page['errorTexts']!r}")
+
+        check_guides(browser, site)
 
         outside = [u for u in browser.requested_urls() if not u.startswith("file://")]
         check(not outside, f"the page asked for outside resources: {outside}")
