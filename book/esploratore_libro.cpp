@@ -35,7 +35,8 @@ void GiocaMossaLibro(std::uint64_t mossa) {
   TavolaFaiMossa()[SpecieMossa(mossa)](mossa);
   GeneraMosseLegali();
   if (SottoScacco()) std::strcat(san, FineMosseGenerate == BufferMosseGenerate ? "#" : "+");
-  std::snprintf(ElencoStringaMossa[ContatoreMosse], sizeof ElencoStringaMossa[0], "%s", san);
+  // A move text takes at most 7 characters with its mark.
+  std::snprintf(ElencoStringaMossa[ContatoreMosse], sizeof ElencoStringaMossa[0], "%.7s", san);
 }
 
 void RitiraMossaLibro() {
