@@ -78,69 +78,62 @@ TEST_F(AggiudicaTest, RevokingClearsTheVerdictAndLogsNothing) {
   EXPECT_EQ(InMoto, 0);  // revoking does not restart the clock
 }
 
-TEST_F(AggiudicaTest, ImmediateVerdictsAreReported) {
-  ContatoreMosse = 3;  // black to move and mated
-  EXPECT_EQ(AggiudicaDopoMossa(verdettoScaccoMatto), 1);
-  EXPECT_STREQ(Result, "1-0");
-  EXPECT_STREQ(Termination, "Checkmate");
-  EXPECT_EQ(fake.dialogs.back().text, "Checkmate, game adjudicated ( 1-0 ).");
-  EXPECT_EQ(fake.dialogs.back().style, 64);
-  ContatoreMosse = 4;
-  AggiudicaDopoMossa(verdettoScaccoMatto);
-  EXPECT_STREQ(Result, "0-1");
-  AggiudicaDopoMossa(verdettoStallo);
-  EXPECT_EQ(fake.dialogs.back().text, "Stalemate, game adjudicated ( 1/2-1/2 ).");
-  EXPECT_STREQ(Termination, "stalemate");
-  ParametroIni[inilang].valore = 0;
-  AggiudicaDopoMossa(verdettoMaterialeInsufficiente);
-  EXPECT_STREQ(Termination, "insufficient material");
-  EXPECT_EQ(fake.dialogs.back().text, "Materiale insufficente, partita aggiudicata ( 1/2-1/2 ).");
-}
-
-TEST_F(AggiudicaTest, VerdictTextsInItalianAndSpanish) {
+// Each verdict after a move: the immediate ones are reported in a box, the rule ones asked
+// first (a No records nothing); texts in each language.
+TEST_F(AggiudicaTest, VerdictsAfterAMove) {
   struct Caso {
     int lingua;
     Verdetto verdetto;
+    int risposta;
     const char* dialogo;
+    const char *result, *termination, *commento;
   } casi[] = {
-      {0, verdetto50Mosse, "Aggiudicare la patta per la regola delle 50 mosse?"},
-      {0, verdettoTripliceRipetizione, "Triplice ripetizione: aggiudicare la patta?"},
-      {0, verdettoQuintuplaRipetizione, "Quintupla ripetizione, partita aggiudicata ( 1/2-1/2 )."},
-      {2, verdettoScaccoMatto, "Jaque Mate, partida adjudicada ( 1-0 )."},
-      {2, verdettoStallo, "Rey Ahogado, partida adjudicada ( 1/2-1/2 )."},
-      {2, verdetto50Mosse, "¿Adjudicar tablas de acuerdo a la regla de las 50 movidas?"},
-      {2, verdettoTripliceRipetizione, "¿Triple repetición: adjudicar tablas?"},
-      {2, verdettoQuintuplaRipetizione, "Quíntuple repetición, partida adjudicada ( 1/2-1/2 )."},
+      {1, verdettoScaccoMatto, 0, "Checkmate, game adjudicated ( 1-0 ).", "1-0", "Checkmate",
+       "checkmate"},
+      {1, verdettoStallo, 0, "Stalemate, game adjudicated ( 1/2-1/2 ).", "1/2-1/2", "stalemate",
+       "stalemate"},
+      {0, verdettoMaterialeInsufficiente, 0,
+       "Materiale insufficente, partita aggiudicata ( 1/2-1/2 ).", "1/2-1/2",
+       "insufficient material", "materiale insufficente"},
+      {1, verdetto50Mosse, IDNO, "Adjudicate draw according with 50 moves rule??", "*", "?", ""},
+      {1, verdetto50Mosse, IDYES, "Adjudicate draw according with 50 moves rule??", "1/2-1/2",
+       "Fifty-move rule", "50 moves rule"},
+      {1, verdettoTripliceRipetizione, IDYES, "Threefold repetition: adjudicate a draw?",
+       "1/2-1/2", "threefold repetition", "threefold repetition"},
+      {0, verdetto50Mosse, IDNO, "Aggiudicare la patta per la regola delle 50 mosse?", "*", "?", ""},
+      {0, verdettoTripliceRipetizione, IDNO, "Triplice ripetizione: aggiudicare la patta?", "*",
+       "?", ""},
+      {0, verdettoQuintuplaRipetizione, 0,
+       "Quintupla ripetizione, partita aggiudicata ( 1/2-1/2 ).", "1/2-1/2",
+       "fivefold repetition", "quintupla ripetizione"},
+      {2, verdettoScaccoMatto, 0, "Jaque Mate, partida adjudicada ( 1-0 ).", "1-0", "Checkmate",
+       "jaque Mate"},
+      {2, verdettoStallo, 0, "Rey Ahogado, partida adjudicada ( 1/2-1/2 ).", "1/2-1/2",
+       "stalemate", "rey Ahogado"},
+      {2, verdetto50Mosse, IDYES, "¿Adjudicar tablas de acuerdo a la regla de las 50 movidas?",
+       "1/2-1/2", "Fifty-move rule", "regla de las 50 movidas"},
+      {2, verdettoTripliceRipetizione, IDNO, "¿Triple repetición: adjudicar tablas?", "*", "?", ""},
+      {2, verdettoQuintuplaRipetizione, 0,
+       "Quíntuple repetición, partida adjudicada ( 1/2-1/2 ).", "1/2-1/2", "fivefold repetition",
+       "quíntuple repetición"},
   };
-  ContatoreMosse = 3;
+  ContatoreMosse = 3;  // black to move: mated, white wins
   for (const auto& c : casi) {
+    RevocaAggiudicazione();
+    fake.dialogs.clear();
     ParametroIni[inilang].valore = c.lingua;
-    fake.answer(IDNO);
-    AggiudicaDopoMossa(c.verdetto);
-    EXPECT_EQ(fake.dialogs.back().text, c.dialogo);
+    if (c.risposta) fake.answer(c.risposta);
+    EXPECT_EQ(AggiudicaDopoMossa(c.verdetto), c.result[0] != '*') << c.dialogo;
+    ASSERT_EQ(fake.dialogs.size(), 1u) << c.dialogo;
+    EXPECT_EQ(fake.dialogs[0].text, c.dialogo);
+    EXPECT_EQ(fake.dialogs[0].style, c.risposta ? MB_YESNO : 64) << c.dialogo;
+    EXPECT_STREQ(Result, c.result) << c.dialogo;
+    EXPECT_STREQ(Termination, c.termination) << c.dialogo;
+    EXPECT_STREQ(CommentoRisultato, c.commento) << c.dialogo;
   }
-  fake.answer(IDYES);
-  AggiudicaDopoMossa(verdetto50Mosse);
-  EXPECT_STREQ(CommentoRisultato, "regla de las 50 movidas");
-  AggiudicaDopoMossa(verdettoQuintuplaRipetizione);
-  EXPECT_STREQ(Termination, "fivefold repetition");
-}
-
-TEST_F(AggiudicaTest, RuleVerdictsAreAskedFirst) {
-  fake.answer(IDNO);
-  EXPECT_EQ(AggiudicaDopoMossa(verdetto50Mosse), 0);
-  EXPECT_EQ(fake.dialogs.back().text, "Adjudicate draw according with 50 moves rule??");
-  EXPECT_STREQ(Result, "*");
-  fake.answer(IDYES);
-  EXPECT_EQ(AggiudicaDopoMossa(verdettoTripliceRipetizione), 1);
-  EXPECT_EQ(fake.dialogs.back().text, "Threefold repetition: adjudicate a draw?");
-  EXPECT_STREQ(Termination, "threefold repetition");
-  EXPECT_STREQ(CommentoRisultato, "threefold repetition");
-  fake.answer(IDYES);
-  AggiudicaDopoMossa(verdetto50Mosse);
-  EXPECT_STREQ(Termination, "Fifty-move rule");
-  EXPECT_STREQ(CommentoRisultato, "50 moves rule");
-  EXPECT_EQ(fake.dialogs.size(), 3u);  // no report box for these
+  ContatoreMosse = 4;  // white mated
+  AggiudicaDopoMossa(verdettoScaccoMatto);
+  EXPECT_STREQ(Result, "0-1");
 }
 
 TEST_F(AggiudicaTest, QuestionsInAnAdjudicatedGame) {
@@ -176,48 +169,41 @@ struct BandierinaTest : AmbienteOrologio {
   }
 };
 
-TEST_F(BandierinaTest, TheOpponentCanWin) {
-  Posizione(FenIniziale);
-  fake.answer(IDYES);
-  Attende(1500);
-  EXPECT_EQ(Domande(),
-            std::vector<std::string>{"White's flag falls: adjudicate the game ( 0-1 )?"});
-  EXPECT_STREQ(Result, "0-1");
-  EXPECT_STREQ(Termination, "time forfeit");
-  EXPECT_STREQ(CommentoRisultato, "white's flag falls");
-  EXPECT_EQ(InMoto, 0);
-}
-
-TEST_F(BandierinaTest, ALoneKingCannotWinSoADrawIsAsked) {
-  Posizione("4k3/8/8/8/8/8/8/4K2Q w - - 0 1");
-  fake.answer(IDYES);
-  Attende(1500);
-  EXPECT_EQ(Domande(), std::vector<std::string>{
-                           "White's flag falls, black can not win.\nadjudicate the game ( "
-                           "1/2-1/2 )?"});
-  EXPECT_STREQ(Result, "1/2-1/2");
-  EXPECT_STREQ(Termination, "time forfeit");
-}
-
-TEST_F(BandierinaTest, TheDrawQuestionInSpanish) {
-  Posizione("4k3/8/8/8/8/8/8/4K2Q w - - 0 1");
-  ParametroIni[inilang].valore = 2;
-  fake.answer(IDNO);
-  Attende(1500);
-  EXPECT_EQ(Domande(), std::vector<std::string>{
-                           "Cae la bandera de las blancas, las negras no pueden ganar.\n¿adjudicar "
-                           "el juego ( 1/2-1/2 )?"});
-}
-
-TEST_F(BandierinaTest, BothFlagsFallen) {
-  Posizione(FenIniziale);
-  TempoRimasto[1] = -3000;
-  fake.answer(IDYES);
-  Attende(1500);
-  EXPECT_EQ(Domande(), std::vector<std::string>{"Both flags fallen. \n adjudicate a draw?"});
-  EXPECT_STREQ(Result, "1/2-1/2");
-  EXPECT_STREQ(Termination, "both flags fallen");
-  EXPECT_STREQ(CommentoRisultato, "both flags fallen");
+// A flag falls while the clock runs: the arbiter is asked once, in the player's language.
+TEST_F(BandierinaTest, AFallenFlagIsPutToTheArbiter) {
+  struct Caso {
+    const char* fen;
+    int lingua, nero_ms, risposta;
+    const char *domanda, *result, *termination, *commento;
+  } casi[] = {
+      {FenIniziale, 1, 7200000, IDYES, "White's flag falls: adjudicate the game ( 0-1 )?", "0-1",
+       "time forfeit", "white's flag falls"},
+      // A lone king cannot win: a draw is asked instead.
+      {"4k3/8/8/8/8/8/8/4K2Q w - - 0 1", 1, 7200000, IDYES,
+       "White's flag falls, black can not win.\nadjudicate the game ( 1/2-1/2 )?", "1/2-1/2",
+       "time forfeit", "white's flag falls"},
+      {"4k3/8/8/8/8/8/8/4K2Q w - - 0 1", 2, 7200000, IDNO,
+       "Cae la bandera de las blancas, las negras no pueden ganar.\n¿adjudicar el juego ( "
+       "1/2-1/2 )?",
+       "*", "?", ""},
+      {FenIniziale, 1, -3000, IDYES, "Both flags fallen. \n adjudicate a draw?", "1/2-1/2",
+       "both flags fallen", "both flags fallen"},
+  };
+  for (const auto& c : casi) {
+    FermaOrologio();
+    Nuova();
+    RevocaAggiudicazione();
+    ParametroIni[inilang].valore = c.lingua;
+    Posizione(c.fen);
+    TempoRimasto[1] = c.nero_ms;
+    fake.answer(c.risposta);
+    Attende(1500);
+    EXPECT_EQ(Domande(), std::vector<std::string>{c.domanda});
+    EXPECT_STREQ(Result, c.result) << c.domanda;
+    EXPECT_STREQ(Termination, c.termination) << c.domanda;
+    EXPECT_STREQ(CommentoRisultato, c.commento) << c.domanda;
+    EXPECT_EQ(InMoto, c.risposta == IDNO) << c.domanda;
+  }
 }
 
 TEST_F(BandierinaTest, DecliningKeepsTheClockRunningAndDoesNotAskAgain) {
@@ -228,9 +214,9 @@ TEST_F(BandierinaTest, DecliningKeepsTheClockRunningAndDoesNotAskAgain) {
   EXPECT_EQ(InMoto, 1);
   EXPECT_STREQ(Result, "*");
   EXPECT_EQ(Orologio(0), "-00:00:05");
-}
-
-TEST_F(BandierinaTest, BlacksFlag) {
+  // Black's flag, once black is to move.
+  FermaOrologio();
+  Nuova();
   Posizione(FenIniziale);
   Muove(0);
   TempoRimasto[1] = 500;

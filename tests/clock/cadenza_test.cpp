@@ -57,56 +57,32 @@ DatiCadenza Analizza(const char* testo, int* esito) {
 }
 
 TEST_F(TestoCadenzaTest, ValidTexts) {
-  int ok;
-  DatiCadenza d = Analizza("40/7200+30:3600", &ok);
-  ASSERT_EQ(ok, 1);
-  EXPECT_EQ(d.modo, 2);
-  EXPECT_EQ(d.periodo[0].mosse, 40);
-  EXPECT_EQ(d.periodo[0].minuti, 120);
-  EXPECT_EQ(d.periodo[0].incremento, 30);
-  EXPECT_EQ(d.periodo[0].tipo, 1);
-  EXPECT_EQ(d.periodo[1].mosse, -1);
-  EXPECT_EQ(d.periodo[1].minuti, 60);
-  EXPECT_EQ(d.periodo[1].incremento, 0);
-  EXPECT_EQ(d.periodo[1].tipo, 2);
-
-  d = Analizza("300+2", &ok);
-  EXPECT_EQ(ok, 1);
-  EXPECT_EQ(d.modo, 1);
-  EXPECT_EQ(d.periodo[0].minuti, 5);
-  EXPECT_EQ(d.periodo[0].incremento, 2);
-
-  d = Analizza("*180", &ok);
-  EXPECT_EQ(ok, 1);
-  EXPECT_EQ(d.modo, 5);
-  EXPECT_EQ(d.periodo[0].minuti, 3);
-  EXPECT_EQ(d.periodo[0].incremento, -1);
-  EXPECT_EQ(d.periodo[0].tipo, 0);
-
-  d = Analizza("40/5400", &ok);
-  EXPECT_EQ(ok, 1);
-  EXPECT_EQ(d.modo, 0);
-  EXPECT_EQ(d.periodo[0].minuti, 90);
-
-  d = Analizza("90", &ok);
-  EXPECT_EQ(ok, 1);
-  EXPECT_EQ(d.periodo[0].minuti, 1);  // seconds truncated to whole minutes
-
-  d = Analizza(" 40 / 7200 ", &ok);
-  EXPECT_EQ(ok, 1);
-  EXPECT_EQ(d.modo, 0);
-  EXPECT_EQ(d.periodo[0].minuti, 120);
-
-  d = Analizza("40/7200:20/3600:10/600:60+5", &ok);
-  EXPECT_EQ(ok, 1);
-  EXPECT_EQ(d.modo, 4);
-  EXPECT_EQ(d.periodo[3].minuti, 1);
-  EXPECT_EQ(d.periodo[3].incremento, 5);
-
-  // Text after a fourth ":" is ignored.
-  d = Analizza("40/7200:20/3600:10/600:60:garbage", &ok);
-  EXPECT_EQ(ok, 1);
-  EXPECT_EQ(d.modo, 4);
+  struct Caso {
+    const char* testo;
+    int modo, periodo;  // the period checked
+    DatiPeriodo atteso;   // moves, minutes, increment, kind
+  } casi[] = {
+      {"40/7200+30:3600", 2, 0, {40, 120, 30, 1}},
+      {"40/7200+30:3600", 2, 1, {-1, 60, 0, 2}},
+      {"300+2", 1, 0, {-1, 5, 2, 2}},
+      {"*180", 5, 0, {-1, 3, -1, 0}},
+      {"40/5400", 0, 0, {40, 90, 0, 1}},
+      {"90", 1, 0, {-1, 1, 0, 2}},  // seconds truncated to whole minutes
+      {" 40 / 7200 ", 0, 0, {40, 120, 0, 1}},
+      {"40/7200:20/3600:10/600:60+5", 4, 3, {-1, 1, 5, 2}},
+      {"40/7200:20/3600:10/600:60:garbage", 4, 3, {-1, 1, 0, 2}},  // text after a fourth ":"
+  };
+  for (const auto& c : casi) {
+    int ok;
+    const DatiCadenza d = Analizza(c.testo, &ok);
+    ASSERT_EQ(ok, 1) << c.testo;
+    EXPECT_EQ(d.modo, c.modo) << c.testo;
+    const DatiPeriodo& p = d.periodo[c.periodo];
+    EXPECT_EQ(p.mosse, c.atteso.mosse) << c.testo;
+    EXPECT_EQ(p.minuti, c.atteso.minuti) << c.testo;
+    EXPECT_EQ(p.incremento, c.atteso.incremento) << c.testo;
+    EXPECT_EQ(p.tipo, c.atteso.tipo) << c.testo;
+  }
 }
 
 TEST_F(TestoCadenzaTest, InvalidTexts) {
