@@ -329,13 +329,14 @@ void comando_LeggiValoreInput() {
     ImpostaFocus();
     return;
   }
-  static char* const bianco[3] = {StrWhiteCognome, StrWhiteNome, StrWhiteElo};
-  static char* const nero[3] = {StrBlackCognome, StrBlackNome, StrBlackElo};
+  // Alarms and periods are settings: the value is stored (or refused with
+  // its message) and the menu comes back either way.
+  if (MenuAttivo == 6 || (MenuAttivo >= 11 && MenuAttivo <= 16)) {
+    comando_ImpostaParametro(&ParametroIni[MenuAttivo == 6 ? voce + inia1 : voce + 1]);
+    DisattivaAttesaInputIntero();
+    return;
+  }
   switch (MenuAttivo) {
-    case 6:
-      comando_ImpostaParametro(&ParametroIni[voce + inia1]);
-      DisattivaAttesaInputIntero();
-      return;
     case 7:
       if (comando_ModificaTempoDaMenu(voce)) {
         FineAttesa();
@@ -345,20 +346,9 @@ void comando_LeggiValoreInput() {
     case 9:
       InfoPartitaDaValore(voce == 0 ? StrEvent : StrRound);
       return;
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-      comando_ImpostaParametro(&ParametroIni[voce + 1]);
-      DisattivaAttesaInputIntero();
-      return;
     case 17:
-      InfoPartitaDaValore(bianco[voce]);
-      return;
     case 18:
-      InfoPartitaDaValore(nero[voce]);
+      InfoPartitaDaValore(CampoGiocatore(MenuAttivo, voce));
       return;
     default:
       // No other menu starts value entry (the book menu's fields are not built).

@@ -58,32 +58,41 @@ void ScriviValore(int x, int y, const char* testo) {
 const char* OPuntoInterrogativo(const char* campo) { return campo[0] ? campo : "?"; }
 
 const char* TastoDiVoce(int menu, int voce) {
-  switch (menu) {
-    case 0:
-      return TastoRapidoMenuPrincipale[voce];
-    case 1:
-      return voce == 0 && InMoto ? TastoFermaOrologio : TastoRapidoMenuOrologio[voce];
-    case 2:
-      return TastoRapidoMenuPartita[voce];
-    case 3:
-      return TastoRapidoMenuAssistente[voce];
-    case 5:
-      return TastoRapidoMenuCadenza[voce];
-    case 8:
-      return TastoRapidoMenuAggiudicazioni[voce];
-    case 9:
-      return TastoRapidoMenuInfoPartita[voce];
-    case 21:
-      return TastoRapidoMenuLibro[voce];
-    default:
-      return "";
-  }
+  // Menus whose items show their keys; the others show values or nothing.
+  static const char* const* const tasti[NumeroMenu] = {
+      TastoRapidoMenuPrincipale,
+      TastoRapidoMenuOrologio,
+      TastoRapidoMenuPartita,
+      TastoRapidoMenuAssistente,
+      nullptr,
+      TastoRapidoMenuCadenza,
+      nullptr,
+      nullptr,
+      TastoRapidoMenuAggiudicazioni,
+      TastoRapidoMenuInfoPartita,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      nullptr,
+      TastoRapidoMenuLibro,
+  };
+  if (menu == 1 && voce == 0 && InMoto) return TastoFermaOrologio;
+  return tasti[menu] ? tasti[menu][voce] : "";
 }
 
 // The value of a setting or a game field shown on the item's line, or null.
 const char* ValoreDiVoce(int menu, int voce, char* buffer, std::size_t spazio) {
-  static char* const bianco[3] = {StrWhiteCognome, StrWhiteNome, StrWhiteElo};
-  static char* const nero[3] = {StrBlackCognome, StrBlackNome, StrBlackElo};
+  if (menu >= 11 && menu <= 16) {
+    std::snprintf(buffer, spazio, "%d", ParametroIni[voce + 1].valore);
+    return buffer;
+  }
   switch (menu) {
     case 6: {
       int minuti = ParametroIni[inia1 + voce].valore;
@@ -94,18 +103,9 @@ const char* ValoreDiVoce(int menu, int voce, char* buffer, std::size_t spazio) {
     case 9:
       if (voce > 1) return nullptr;
       return OPuntoInterrogativo(voce == 0 ? StrEvent : StrRound);
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-      std::snprintf(buffer, spazio, "%d", ParametroIni[voce + 1].valore);
-      return buffer;
     case 17:
-      return OPuntoInterrogativo(bianco[voce]);
     case 18:
-      return OPuntoInterrogativo(nero[voce]);
+      return OPuntoInterrogativo(CampoGiocatore(menu, voce));
     case 21:
       switch (voce) {
         case 0:
@@ -163,26 +163,17 @@ int CaratteriUtf8(const char* testo) {
 }
 
 int ColonnaValoreMenu(int menu) {
-  switch (menu) {
-    case 6:
-      return 44;
-    case 9:
-    case 17:
-    case 18:
-      return 25;
-    case 7:
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-      return 72;
-    case 21:
-      return 40;
-    default:
-      return 0;
-  }
+  if (menu == 7 || (menu >= 11 && menu <= 16)) return 72;
+  if (menu == 9 || menu == 17 || menu == 18) return 25;
+  if (menu == 6) return 44;
+  if (menu == 21) return 40;
+  return 0;
+}
+
+char* CampoGiocatore(int menu, int voce) {
+  static char* const bianco[3] = {StrWhiteCognome, StrWhiteNome, StrWhiteElo};
+  static char* const nero[3] = {StrBlackCognome, StrBlackNome, StrBlackElo};
+  return (menu == 17 ? bianco : nero)[voce];
 }
 
 const char* EtichettaVoce(int menu, int voce) {

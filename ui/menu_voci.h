@@ -15,5 +15,7 @@ int SottomenuDiVoce(int menu, int voce);
 int ColonnaValoreMenu(int menu);
 // The text with its first letter in upper case.
 std::string ConMaiuscolaIniziale(const char* testo);
+// The game-information field of an item of menu 17 (white) or 18 (black).
+char* CampoGiocatore(int menu, int voce);
 // Number of UTF-8 characters of a text.
 int CaratteriUtf8(const char* testo);

@@ -12,6 +12,7 @@
 #include "data/msg_ui.h"
 #include "platform/platform.h"
 #include "speech/annuncio.h"
+#include "ui/menu_voci.h"
 #include "ui/stato.h"
 
 int InMessaggio = 0;
@@ -126,32 +127,8 @@ void ImpostaFocus() {
     return;
   }
   if (focus == 3) {
-    int scostamento = 0;
-    switch (MenuAttivo) {
-      case 9:
-      case 17:
-      case 18:
-        scostamento = 25;
-        break;
-      case 6:
-        scostamento = 44;
-        break;
-      case 7:
-      case 11:
-      case 12:
-      case 13:
-      case 14:
-      case 15:
-      case 16:
-        scostamento = 72;
-        break;
-      case 21:
-        scostamento = 40;
-        break;
-      default:
-        FinestraDiDialogo("Errore in imposta focus attesa input ", 64);
-        break;
-    }
+    int scostamento = ColonnaValoreMenu(MenuAttivo);
+    if (scostamento == 0) FinestraDiDialogo("Errore in imposta focus attesa input ", 64);
     gotoxy(CharatteriInComando + scostamento, 46 + VoceSelezionata);
     return;
   }
