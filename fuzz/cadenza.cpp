@@ -1,14 +1,14 @@
 // Any TimeControl text: what the reader accepts becomes the clock's parameters, every one of
 // them within its limits, and the text the program then writes reads back to the same model.
+#include "clock/cadenza.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "clock/cadenza.h"
 #include "config/ini.h"
-#include "platform/fake/fake_backend.h"
-#include "fuzz/cartella_di_lavoro.h"
+#include "fuzz/finto.h"
 
 namespace {
 
@@ -32,34 +32,24 @@ bool Uguali(const DatiCadenza& a, const DatiCadenza& b) {
   return true;
 }
 
-struct Ambiente {
-  platform::FakeBackend finto;
-  Ambiente() { platform::install(&finto); }
-};
-
 }  // namespace
 
-// Loading settings rewrites vantorel.ini: the target works in a scratch folder.
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::LavoraInCartellaTemporanea(argc, argv);
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
-  static Ambiente ambiente;
+  platform::FakeBackend& finto = fuzz::Finto();
   if (n > kLunghezzaMassima) return 0;
   const std::string testo(reinterpret_cast<const char*>(dati), n);
   DatiCadenza letta{};
   if (!LeggiDatiCadenzaDaStringa(testo.c_str(), &letta)) return 0;
 
   DefaultIni();
-  ambiente.finto.dialogs.clear();
+  finto.dialogs.clear();
   letta.tempo_bianco = letta.tempo_nero = 60;
   if (!CaricaOrologioDaDatiCadenza(&letta)) Fallisce(testo, "accepted text not loaded");
   for (int i = 0; i < NumeroParametriIni; ++i) {
     const VoceIni& p = ParametroIni[i];
     if (p.valore < p.minimo || p.valore > p.massimo)
-      Fallisce(testo, std::string(p.nome) + " = " + std::to_string(p.valore) + " out of its limits");
+      Fallisce(testo,
+               std::string(p.nome) + " = " + std::to_string(p.valore) + " out of its limits");
   }
   DatiCadenza riletta{};
   if (!LeggiDatiCadenzaDaStringa(Cadenza, &riletta)) Fallisce(testo, "written text refused");

@@ -1,15 +1,15 @@
 // Any vantorel.ini: after reading it the 26 parameters are within their limits and the book
 // names are names the file may hold; the file the program then writes reads back to the
 // same settings without a single complaint.
+#include "config/ini.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "config/ini.h"
-#include "platform/fake/fake_backend.h"
-#include "fuzz/cartella_di_lavoro.h"
+#include "fuzz/finto.h"
 
 namespace {
 
@@ -59,21 +59,10 @@ void ControllaLimiti() {
   ControllaNome(LibroDaCostruire, sizeof LibroDaCostruire);
 }
 
-struct Ambiente {
-  platform::FakeBackend finto;
-  Ambiente() { platform::install(&finto); }
-};
-
 }  // namespace
 
-// Loading settings rewrites vantorel.ini: the target works in a scratch folder.
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  fuzz::LavoraInCartellaTemporanea(argc, argv);
-  return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
-  static Ambiente ambiente;
+  platform::FakeBackend& finto = fuzz::Finto();
   if (n > kLunghezzaMassima) return 0;
   if (std::FILE* f = std::fopen(NomeFileIni, "wb")) {
     std::fwrite(dati, 1, n, f);
@@ -81,16 +70,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   } else {
     Fallisce("cannot write the input file");
   }
-  ambiente.finto.dialogs.clear();
+  finto.dialogs.clear();
   LeggiIni();
   ControllaLimiti();
 
   const Impostazioni lette = Attuali();
   if (!ScriviIni()) Fallisce("cannot write the settings back");
-  ambiente.finto.dialogs.clear();
+  finto.dialogs.clear();
   LeggiIni();
-  if (!ambiente.finto.dialogs.empty())
-    Fallisce("the file the program wrote is refused: " + ambiente.finto.dialogs[0].text);
+  if (!finto.dialogs.empty())
+    Fallisce("the file the program wrote is refused: " + finto.dialogs[0].text);
   if (!(Attuali() == lette)) Fallisce("the file the program wrote reads back differently");
   return 0;
 }

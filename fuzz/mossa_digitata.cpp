@@ -43,8 +43,8 @@ bool InRange(std::uint8_t v, std::uint8_t minimo, std::uint8_t massimo) {
 // for a bishop move, as the reader documents.
 bool Concorda(std::uint64_t m, const DettagliMossa& d) {
   const std::uint64_t da = DaCasa(m), a = ACasa(m), specie = SpecieMossa(m);
-  const bool alfiere_da_b = d.pezzo == Pedone && d.da_colonna == 1 &&
-                            TipoPezzoMossa[specie] == Alfiere;
+  const bool alfiere_da_b =
+      d.pezzo == Pedone && d.da_colonna == 1 && TipoPezzoMossa[specie] == Alfiere;
   if (d.pezzo != NonDato && TipoPezzoMossa[specie] != d.pezzo && !alfiere_da_b) return false;
   if (d.a_colonna != NonDato && (a & 7) != d.a_colonna) return false;
   if (d.a_riga != NonDato && (a >> 3) != d.a_riga) return false;

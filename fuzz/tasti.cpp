@@ -38,8 +38,8 @@ bool Uguali(const platform::KeyEvent& a, const platform::KeyEvent& b) {
 // Unicode scalar value (no surrogate, nothing past U+10FFFF, no control character).
 void ControllaTasto(std::string_view byte, const platform::KeyEvent& k) {
   if (k.virtual_key == 0 && k.unicode == 0) Fallisce(byte, "empty key event " + Descrivi(k));
-  if (k.unicode != 0 && (k.unicode < 0xA0 || k.unicode > 0x10FFFF ||
-                         (k.unicode >= 0xD800 && k.unicode <= 0xDFFF)))
+  if (k.unicode != 0 &&
+      (k.unicode < 0xA0 || k.unicode > 0x10FFFF || (k.unicode >= 0xD800 && k.unicode <= 0xDFFF)))
     Fallisce(byte, "key with no character " + Descrivi(k));
 }
 

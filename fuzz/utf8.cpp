@@ -2,6 +2,8 @@
 // writes past its buffer, cuts only at a character boundary (a smaller buffer gives a prefix
 // of the whole result), and is stable: converting the UTF-8 form of its output again gives
 // the same output. Text made only of characters the code page has survives the round trip.
+#include "record/utf8.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,8 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/fake/fake_backend.h"
-#include "record/utf8.h"
+#include "fuzz/finto.h"
 
 namespace {
 
@@ -43,27 +44,29 @@ std::string Converti(const std::string& testo, std::size_t capienza) {
   return std::string(buffer.get(), lunghezza);
 }
 
-struct Ambiente {
-  platform::FakeBackend finto;  // the conversion reports broken bytes in a dialog
-  Ambiente() {
-    platform::install(&finto);
-    for (int i = 0; i < 128; ++i) {
-      const char* s = ExAsciiChar[i];
-      const int n = static_cast<int>(std::strlen(s));
-      if (AsciiEsteso(s, n) != 128 + i) Fallisce("code " + std::to_string(128 + i) + " does not map back");
-      if (!utf8_is_double_byte(s) && !utf8_is_triple_byte(s)) Fallisce("table entry not UTF-8");
-    }
+// The table and its inverse agree.
+bool TabellaCoerente() {
+  for (int i = 0; i < 128; ++i) {
+    const char* s = ExAsciiChar[i];
+    const int n = static_cast<int>(std::strlen(s));
+    if (AsciiEsteso(s, n) != 128 + i)
+      Fallisce("code " + std::to_string(128 + i) + " does not map back");
+    if (!utf8_is_double_byte(s) && !utf8_is_triple_byte(s)) Fallisce("table entry not UTF-8");
   }
-};
+  return true;
+}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
-  static Ambiente ambiente;
+  static const bool tabella = TabellaCoerente();
+  (void)tabella;
+  // The conversion reports broken bytes in a dialog.
+  platform::FakeBackend& finto = fuzz::Finto();
   if (n < 1 || n > kLunghezzaMassima) return 0;
   // The first byte chooses the buffer size for the cut; the text ends at its first NUL.
   const std::string testo = std::string(reinterpret_cast<const char*>(dati + 1), n - 1).c_str();
-  ambiente.finto.dialogs.clear();
+  finto.dialogs.clear();
 
   const std::string intero = Converti(testo, testo.size() + 1);
   // The two-argument form is documented as the same with a buffer of the text's size.
@@ -82,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   if (Converti(utf8, utf8.size() + 1) != intero) Fallisce("conversion not stable");
   if (utf8 == testo) return 0;
   // Only a text with a character the code page lacks ('?') or a broken byte may change.
-  if (intero.find('?') == std::string::npos && ambiente.finto.dialogs.empty())
+  if (intero.find('?') == std::string::npos && finto.dialogs.empty())
     Fallisce("a text the code page holds does not survive the round trip");
   return 0;
 }

@@ -333,8 +333,7 @@ std::size_t plain_key(std::string_view s, KeyEvent& k, bool& is_key) {
 
 // Decodes the first key of s. Returns the bytes it used, or kNeedMore. When
 // `final` is set no more bytes will come, and the head is settled anyway.
-std::size_t decode_one(std::string_view s, std::vector<KeyEvent>& out, bool final,
-                       int& skipping) {
+std::size_t decode_one(std::string_view s, std::vector<KeyEvent>& out, bool final, int& skipping) {
   KeyEvent k;
   bool is_key = false;
   if (s[0] != '\x1b') {

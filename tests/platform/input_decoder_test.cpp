@@ -268,19 +268,20 @@ TEST(InputDecoder, UnknownSequencesAreDroppedNeverTyped) {
 
 TEST(InputDecoder, BrokenCharactersAreNeverTyped) {
   const char* broken[] = {
-      "\xC0\x81",              // overlong ^A
-      "\xC1\xA1",              // overlong "a"
-      "\xE0\x80\xAF",          // overlong "/"
-      "\xC2\x85",              // a C1 control
-      "\xED\xA0\x80",          // a surrogate
-      "\xF4\x90\x80\x80",      // past U+10FFFF
-      "\xEE\x80\x80",          // private use
-      "\x1b\xC0\x81",          // Alt with an overlong ^A
-      "\x1b[55296u",           // a surrogate in kitty's form
-      "\x1b[27;1;133~",        // a C1 control in modifyOtherKeys' form
+      "\xC0\x81",          // overlong ^A
+      "\xC1\xA1",          // overlong "a"
+      "\xE0\x80\xAF",      // overlong "/"
+      "\xC2\x85",          // a C1 control
+      "\xED\xA0\x80",      // a surrogate
+      "\xF4\x90\x80\x80",  // past U+10FFFF
+      "\xEE\x80\x80",      // private use
+      "\x1b\xC0\x81",      // Alt with an overlong ^A
+      "\x1b[55296u",       // a surrogate in kitty's form
+      "\x1b[27;1;133~",    // a C1 control in modifyOtherKeys' form
   };
   for (const char* bytes : broken) {
-    for (const auto& keys : {decode(std::string(bytes) + "x"), decode_bytewise(std::string(bytes) + "x")}) {
+    for (const auto& keys :
+         {decode(std::string(bytes) + "x"), decode_bytewise(std::string(bytes) + "x")}) {
       ASSERT_EQ(keys.size(), 1u) << bytes;
       EXPECT_EQ(keys[0].virtual_key, 'X') << bytes;
     }

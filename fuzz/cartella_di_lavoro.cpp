@@ -1,27 +1,26 @@
-// For targets whose reader writes files in the working directory (vantorel.ini): run in a
-// scratch folder, removed at exit. The paths libFuzzer was given (corpus folders, artifact
-// prefix) are made absolute first, so that they still point where they did.
-#pragma once
+// For targets whose reader writes files in the working directory (vantorel.ini): linked in,
+// it makes the target run in a scratch folder, removed at exit. The paths libFuzzer was given
+// (corpus folders, artifact prefix) are made absolute first, so that they still point where
+// they did.
+#include <stdlib.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-namespace fuzz {
+namespace {
 
-inline std::filesystem::path& CartellaDiLavoro() {
-  static std::filesystem::path cartella;
-  return cartella;
-}
+std::filesystem::path cartella;
 
-inline void RimuoviCartellaDiLavoro() {
+void RimuoviCartella() {
   std::error_code e;
-  std::filesystem::remove_all(CartellaDiLavoro(), e);
+  std::filesystem::remove_all(cartella, e);
 }
 
-inline void LavoraInCartellaTemporanea(int* argc, char*** argv) {
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   static std::vector<std::string> argomenti;
   static std::vector<char*> puntatori;
   bool prefisso = false;
@@ -38,9 +37,11 @@ inline void LavoraInCartellaTemporanea(int* argc, char*** argv) {
     argomenti.push_back(a);
   }
   // A crash input lands where it would have without the change of folder.
-  if (!prefisso) argomenti.push_back("-artifact_prefix=" + std::filesystem::current_path().string() + "/");
+  if (!prefisso)
+    argomenti.push_back("-artifact_prefix=" + std::filesystem::current_path().string() + "/");
   for (std::string& a : argomenti) puntatori.push_back(a.data());
   puntatori.push_back(nullptr);
+  *argc = static_cast<int>(argomenti.size());
   *argv = puntatori.data();
 
   // Memory-backed when the system has it: a file written per input must not wait on a disk.
@@ -50,9 +51,8 @@ inline void LavoraInCartellaTemporanea(int* argc, char*** argv) {
                                          : std::filesystem::temp_directory_path();
   std::string modello = (base / "vantorel-fuzz-XXXXXX").string();
   if (!mkdtemp(modello.data())) std::abort();
-  CartellaDiLavoro() = modello;
+  cartella = modello;
   std::filesystem::current_path(modello);
-  std::atexit(RimuoviCartellaDiLavoro);
+  std::atexit(RimuoviCartella);
+  return 0;
 }
-
-}  // namespace fuzz
