@@ -20,6 +20,7 @@ inline constexpr int MaxContinuazioni = 256;  // a chain is read no further
 
 struct NodoLibro {
   std::uint32_t mossa = 0, figlio = 0, fratello = 0, conteggio = 0;
+  bool operator==(const NodoLibro&) const = default;
 };
 
 // One continuation: the move and its count, 0 when the node ends its line.

@@ -1,5 +1,6 @@
 #include "ui/ciclo.h"
 
+#include "book/costruttore_libro.h"
 #include "book/eco.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
@@ -25,14 +26,36 @@ void inizializza() {
   StampaPannelloPrincipale();
   CaricaAssistente(ParametroIni[iniAssistanceType].valore);
   CaricaEco();
-  // The book builder does not exist yet, so it has no flags to clear.
+  CostruttoreLibro.attivo.store(0);
+  CostruttoreLibro.fatto.store(0);
   NuovaPartita(FenIniziale);
   AnuncioIniziale();
 }
 
+namespace {
+
+// While the book builder runs it owns the board: the loop speaks the
+// percentage, refuses every key, and finishes the build on this thread.
+// (A build never starts while the clock runs, so there is no clock to show.)
+void CicloCostruzione() {
+  if (CostruttoreLibro.fatto.load(std::memory_order_acquire)) {
+    FineCostruzioneLibro();
+    return;
+  }
+  AnnunciaProgressoCostruzione();
+  platform::KeyEvent tasti[128];
+  int n = platform::current().read_keys(tasti, 128, 50);
+  for (int i = 0; i < n; ++i)
+    if (tasti[i].key_down) Beep(2000, 50);
+}
+
+}  // namespace
+
 void CicloPrincipale() {
-  // The book builder's branch (progress announcements, every key refused)
-  // joins here when the builder is built.
+  if (CostruttoreLibro.attivo.load(std::memory_order_acquire)) {
+    CicloCostruzione();
+    return;
+  }
   if (InMoto) AggiornaTempoVisualizzato(static_cast<int>(ContatoreMosse & 1));
   platform::KeyEvent tasti[128];
   int n = platform::current().read_keys(tasti, 128, MillisecondiAlProssimoSecondo());
