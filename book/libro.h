@@ -68,5 +68,9 @@ void ScriviNotazioneLibro(std::uint32_t mossa, char* out);
 // The continuation's move in the legal list of the current position, or 0.
 std::uint64_t MossaLegaleDelLibro(std::uint32_t mossa);
 
+// A value typed in the book menu (item 0 and 4 the book names, 5 to 7 the
+// builder's limits), after asking; 1 when stored.
+int ImpostaParametroLibro(int voce);
+
 // "(1.234 lines)"-style count words: "terminal node", "a line", "1.234 lines".
 std::string ParoleConteggio(std::uint32_t conteggio);

@@ -192,8 +192,15 @@ void MenuLibro(int voce) {
     case 3:
       ChiudiEInterruttore(iniEchoExplorer);
       return;
+    case 0:
+    case 4:
+    case 5:
+    case 6:
+    case 7:
+      AttivaAttesaInputIntero(ColonnaValoreMenu(21));
+      return;
     default:
-      // The book names and builder limits and the builder are not built yet.
+      // The builder waits for the reader of the file copied in the file manager.
       NonDisponibile();
   }
 }
@@ -336,6 +343,12 @@ void comando_LeggiValoreInput() {
     DisattivaAttesaInputIntero();
     return;
   }
+  // So are the book names and the builder's limits.
+  if (MenuAttivo == 21) {
+    ImpostaParametroLibro(voce);
+    DisattivaAttesaInputIntero();
+    return;
+  }
   switch (MenuAttivo) {
     case 7:
       if (comando_ModificaTempoDaMenu(voce)) {
@@ -351,7 +364,7 @@ void comando_LeggiValoreInput() {
       InfoPartitaDaValore(CampoGiocatore(MenuAttivo, voce));
       return;
     default:
-      // No other menu starts value entry (the book menu's fields are not built).
+      // No other menu starts value entry.
       FinestraDiDialogo(DiagnosticaMenu[MenuAttivo], 64);
       return;
   }

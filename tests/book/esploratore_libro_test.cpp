@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "core/posizione.h"
 #include "record/partita.h"
@@ -168,6 +170,46 @@ TEST_F(EsploratoreLibro, ScreenEcho) {
   EXPECT_EQ(riga(38), "----");
   Tasto(VK_ESCAPE);
   EXPECT_NE(riga(21), "Current node: 1... c5 - (2 lines) - 1 of 2");
+}
+
+}  // namespace
+
+namespace {
+
+// The book menu's values: names and limits typed, asked and stored.
+TEST_F(EsploratoreLibro, BookMenuValues) {
+  struct Caso {
+    int voce;
+    const char* testo;
+    int risposta;
+    const char* domanda;  // the last dialog
+  } casi[] = {
+      {5, "12", IDYES, "Set minimum line length"},
+      {6, "301", IDYES, "Not valid value for maximum line length"},
+      {7, "2200", IDNO, "Set minimum elo rating"},
+      {0, "openings", IDYES, "Set book to consult to openings?"},
+      {4, "mine", IDYES, "Set book to build to mine?"},
+  };
+  for (const Caso& c : casi) {
+    comando_ApriMenu(21, c.voce);
+    Tasto(VK_RETURN);
+    ASSERT_EQ(focus, 3) << c.voce;
+    fake.type(c.testo);
+    fake.answer(c.risposta);
+    Tasto(VK_RETURN);
+    EXPECT_EQ(UltimoDialogo().rfind(c.domanda, 0), 0u) << UltimoDialogo();
+    EXPECT_EQ(focus, 2);
+  }
+  EXPECT_EQ(ParametroIni[iniMinPlyBookLine].valore, 12);
+  EXPECT_EQ(ParametroIni[iniMaxPlyBookLine].valore, 40);
+  EXPECT_EQ(ParametroIni[iniMinEloRating].valore, 0);
+  EXPECT_STREQ(LibroDaConsultare, "openings");
+  EXPECT_STREQ(LibroDaCostruire, "mine");
+  // The settings file keeps them.
+  std::ifstream ini("vantorel.ini");
+  std::string tutto((std::istreambuf_iterator<char>(ini)), std::istreambuf_iterator<char>());
+  EXPECT_NE(tutto.find("openings"), std::string::npos);
+  EXPECT_NE(tutto.find("mine"), std::string::npos);
 }
 
 }  // namespace
