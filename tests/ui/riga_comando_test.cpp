@@ -83,29 +83,23 @@ TEST_F(RigaComando, EnterWithNothingTypedDoesNothing) {
 }
 
 TEST_F(RigaComando, SquareQueries) {
-  Mossa("=e4");
-  ASSERT_EQ(scenario::parlato.size(), 2u);
-  EXPECT_EQ(scenario::parlato[0], "e4");
-  EXPECT_EQ(scenario::parlato[1], "empty square");
-  scenario::parlato.clear();
-  Mossa("=E2");
-  ASSERT_EQ(scenario::parlato.size(), 2u);
-  EXPECT_EQ(scenario::parlato[0], "e2");
-  EXPECT_EQ(scenario::parlato[1], "white pawn");
-  scenario::parlato.clear();
-  Mossa("=g8");
-  EXPECT_EQ(scenario::parlato.back(), "black Knight");
-  scenario::parlato.clear();
-  Mossa("=x9");
-  EXPECT_EQ(scenario::parlato, std::vector<std::string>{"Invalid command"});
-  scenario::parlato.clear();
-  Mossa("=ab1");
-  EXPECT_EQ(scenario::parlato, std::vector<std::string>{"Invalid command"});
-  ParametroIni[inilang].valore = 2;
-  scenario::parlato.clear();
-  Mossa("=d1");
-  EXPECT_EQ(scenario::parlato.back(), "dama blanca");
-  EXPECT_EQ(Digitato(), "");
+  using Detti = std::vector<std::string>;
+  struct Caso {
+    const char* testo;
+    int lingua;
+    Detti detti;
+  } casi[] = {
+      {"=e4", 1, {"e4", "empty square"}},  {"=E2", 1, {"e2", "white pawn"}},
+      {"=g8", 1, {"g8", "black Knight"}},  {"=x9", 1, {"Invalid command"}},
+      {"=ab1", 1, {"Invalid command"}},    {"=d1", 2, {"d1", "dama blanca"}},
+  };
+  for (const auto& c : casi) {
+    ParametroIni[inilang].valore = c.lingua;
+    scenario::parlato.clear();
+    Mossa(c.testo);
+    EXPECT_EQ(scenario::parlato, c.detti) << c.testo;
+    EXPECT_EQ(Digitato(), "");
+  }
   EXPECT_EQ(ContatoreMosse, 0u);  // a query is not a move
 }
 
