@@ -201,7 +201,7 @@ int LeggiDatiCadenzaDaStringa(const char* testo, DatiCadenza* cadenza) {
 
 int CaricaOrologioDaDatiCadenza(const DatiCadenza* d) {
   // Times left come from a pasted text: refuse what milliseconds cannot hold.
-  constexpr std::int32_t limite = 2'000'000;
+  constexpr std::int32_t limite = MaxSecondiTempoRimasto;
   if (d->tempo_bianco < -limite || d->tempo_bianco > limite || d->tempo_nero < -limite ||
       d->tempo_nero > limite)
     return 0;

@@ -30,6 +30,9 @@ void CaricaTempoDaiParametri();
 int LeggiDatiPeriodoDaStringa(const char* testo, int lunghezza, DatiPeriodo* periodo);
 // 1 when testo is a valid TimeControl text; the times left are not touched.
 int LeggiDatiCadenzaDaStringa(const char* testo, DatiCadenza* cadenza);
+// The largest time left, in seconds either side of zero, that the clock takes
+// over from a text (its milliseconds fit in 32 bits).
+constexpr std::int32_t MaxSecondiTempoRimasto = 2'000'000;
 // Takes over a parsed time control with both times left (a pasted game).
 // Gives 0 and changes nothing when a time left cannot be held in milliseconds.
 int CaricaOrologioDaDatiCadenza(const DatiCadenza* cadenza);

@@ -69,7 +69,7 @@ unsigned char AsciiEsteso(const char* sequenza, int lunghezza) {
   return 0;
 }
 
-static int lunghezza_sequenza(const char* p) {
+int utf8_sequence_length(const char* p) {
   if (utf8_is_single_byte(p)) return 1;
   if (utf8_is_double_byte(p)) return 2;
   if (utf8_is_triple_byte(p)) return 3;
@@ -81,7 +81,7 @@ void ConvertiUtf8InAscii(const char* sorgente, char* destinazione, std::size_t c
   std::size_t n = 0;
   const char* p = sorgente;
   while (*p && n + 1 < capacita) {
-    int len = lunghezza_sequenza(p);
+    int len = utf8_sequence_length(p);
     if (len == 0) {
       FinestraDiDialogo(" Carattere con piu di 4 byte in ConvertiUtf8InAscii", MB_ICONINFORMATION);
       ++p;

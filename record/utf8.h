@@ -16,6 +16,8 @@ bool utf8_is_single_byte(const char* p);
 bool utf8_is_double_byte(const char* p);
 bool utf8_is_triple_byte(const char* p);
 bool utf8_is_quadruple_byte(const char* p);
+// Bytes of the valid UTF-8 character at p (1 to 4), 0 when none starts there.
+int utf8_sequence_length(const char* p);
 
 // The single-byte code of the UTF-8 sequence of the given length, 0 when the
 // code page has no such character.
