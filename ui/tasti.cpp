@@ -6,6 +6,7 @@
 #include "book/esploratore_libro.h"
 #include "book/libro.h"
 #include "clock/aggiudica.h"
+#include "clock/incolla.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
 #include "data/messages.h"
@@ -92,8 +93,8 @@ void TastoCtrlShift(const platform::KeyEvent& k) {
   if (c >= 1 && c <= 4) ParametroRapido(incremento[c - 1], 5);
 }
 
-// CTRL alone. The book builder, log, HTML, copy and paste commands belong to
-// parts of the program not built yet: their keys do nothing for now.
+// CTRL alone. The book builder, log, HTML and copy commands belong to parts of
+// the program not built yet: their keys do nothing for now.
 void TastoCtrl(const platform::KeyEvent& k) {
   const int tempo[4] = {iniP1T, iniP2T, iniP3T, iniP4T};
   int c = Cifra(k.virtual_key);
@@ -122,6 +123,9 @@ void TastoCtrl(const platform::KeyEvent& k) {
       return;
     case 'P':
       ParametroRapido(iniClockMode, 10);
+      return;
+    case 'V':
+      comando_incolla();
       return;
     case VK_DELETE:
       comando_RitiraUltimaMossa();
