@@ -7,6 +7,7 @@
 #include "book/libro.h"
 #include "clock/aggiudica.h"
 #include "clock/cadenza.h"
+#include "clock/incolla.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
 #include "data/messages.h"
@@ -119,12 +120,16 @@ void MenuPartita(int voce) {
     case 7:
       ApriSottomenu(voce);
       return;
+    case 4:
+      comando_ChiudiMenu();
+      comando_incolla();
+      return;
     case 6:
       comando_ChiudiMenu();
       comando_RitiraUltimaMossa();
       return;
     default:
-      // Copy (3), paste (4) and the file viewers (8 to 11) are not built yet.
+      // Copy (3) and the file viewers (8 to 11) are not built yet.
       NonDisponibile();
       return;
   }

@@ -15,6 +15,7 @@
 #include "tests/core/verifica.h"
 #include "tests/support/ambiente_finto.h"
 #include "tests/ui/scenario.h"
+#include "ui/menu.h"
 #include "ui/schermo.h"
 
 namespace {
@@ -256,6 +257,16 @@ TEST_F(Incolla, NoToTheSaveQuestionReplacesTheGame) {
   Incolla_("1. d4 *", false);
   EXPECT_TRUE(fake.dialogs.empty());
   EXPECT_EQ(MosseGiocate(), V{"d4"});
+}
+
+TEST_F(Incolla, ThePasteItemOfTheGameMenu) {
+  Avvia();
+  fake.clipboard = "1. e4 c6 *";
+  comando_ApriMenu(2, 4);
+  fake.press(VK_RETURN);
+  Esegui();
+  EXPECT_EQ(MosseGiocate(), (V{"e4", "c6"}));
+  EXPECT_EQ(focus, 0);
 }
 
 TEST_F(Incolla, GamesAtAndPastTheLimitOfPlies) {

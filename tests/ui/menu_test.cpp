@@ -532,8 +532,7 @@ TEST_F(Menu, CommandItemsCloseTheMenus) {
 TEST_F(Menu, ItemsNotBuiltYetRefuse) {
   struct Caso {
     int menu, voce;
-  } casi[] = {{0, 5},  {0, 6},  {2, 3},  {2, 4},  {2, 8},  {2, 9},  {2, 10}, {2, 11},
-              {21, 8}};
+  } casi[] = {{0, 5}, {0, 6}, {2, 3}, {2, 8}, {2, 9}, {2, 10}, {2, 11}, {21, 8}};
   for (const auto& c : casi) {
     comando_ApriMenu(c.menu, c.voce);
     Dimentica();
