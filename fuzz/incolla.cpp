@@ -14,7 +14,7 @@
 #include "core/mosse_legali.h"
 #include "core/posizione.h"
 #include "core/tavole.h"
-#include "platform/fake/fake_backend.h"
+#include "fuzz/finto.h"
 #include "tests/core/verifica.h"
 
 namespace {
@@ -32,9 +32,8 @@ void Terminato(const char (&campo)[N], const char* nome) {
 }
 
 struct Ambiente {
-  platform::FakeBackend finto;
   Ambiente() {
-    platform::install(&finto);
+    fuzz::Finto();
     InizializzaTavoleScacchi();
   }
 };
@@ -43,6 +42,7 @@ struct Ambiente {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   static Ambiente ambiente;
+  (void)ambiente;
   static DatiPartita d;
   if (n > kLunghezzaMassima) return 0;
   const std::string testo(reinterpret_cast<const char*>(dati), n);
@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   // Dialogs answer Yes: a wrong move keeps the game up to it.
   NuovaPosizione(FenIniziale);
   const Istantanea prima = Fotografa();
-  ambiente.finto.dialogs.clear();
+  fuzz::Finto().dialogs.clear();
   const int mosse = d.mosse;
   if (MosseRegolariInDatiPartita(&d) && (d.mosse > mosse || d.mosse > static_cast<int>(MaxPly)))
     Fallisce("more moves accepted than read");
