@@ -1,5 +1,6 @@
 #include "clock/incolla.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -148,7 +149,10 @@ void CaricaMosseDaDatiPartita(const DatiPartita* d) {
     Gioca(mossa);
     bool matto = FineMosseGenerate == BufferMosseGenerate;
     if (SottoScacco()) std::strcat(san, matto ? "#" : "+");
-    std::snprintf(ElencoStringaMossa[ContatoreMosse], sizeof ElencoStringaMossa[0], "%s", san);
+    // A move text takes at most 7 characters with its mark.
+    std::size_t lunghezza = std::min(std::strlen(san), sizeof ElencoStringaMossa[0] - 1);
+    std::memcpy(ElencoStringaMossa[ContatoreMosse], san, lunghezza);
+    ElencoStringaMossa[ContatoreMosse][lunghezza] = 0;
     if (matto && SottoScacco())
       Aggiudica("Checkmate", Testo(StrCommentoVerdetto, 11, cvScaccoMatto),
                 StringaSconfitta[ContatoreMosse & 1]);
