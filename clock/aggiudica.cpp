@@ -29,6 +29,8 @@ void TestoAggiudicazione(char* testo, std::size_t n, const char* fine) {
 }
 
 int Domanda(const char* testo) { return FinestraDiDialogo(testo, 4); }
+// A question about a verdict found after a move waits for the move to be heard.
+int DomandaDopoMossa(const char* testo) { return FinestraDiDialogoInCoda(testo, 4); }
 
 }  // namespace
 
@@ -55,7 +57,13 @@ void RevocaAggiudicazione() {
 void avisa_aggiudicazione() {
   char testo[256];
   TestoAggiudicazione(testo, sizeof testo, "");
-  FinestraDiDialogo(testo, 64);
+  FinestraDiDialogoInCoda(testo, 64);
+}
+
+void AnunciaVerdetto() {
+  char testo[256];
+  TestoAggiudicazione(testo, sizeof testo, "");
+  Anuncia(testo, 1);
 }
 
 int dom_AggiudicataInMotoCMQ() {
@@ -105,6 +113,7 @@ void BandierinaCaduta(int c) {
     Aggiudica("both flags fallen", Commento(cvEntrambeBandierine), "1/2-1/2");
   }
   StampaMossaCorrente();
+  AnunciaVerdetto();
 }
 
 void PattaDaccordo() {
@@ -113,6 +122,7 @@ void PattaDaccordo() {
   if (Domanda(testo) == 7) return;
   Aggiudica("By agreement", Commento(cvPattaDaccordo), "1/2-1/2");
   StampaMossaCorrente();
+  AnunciaVerdetto();
 }
 
 void Abbandona(int c) {
@@ -124,6 +134,7 @@ void Abbandona(int c) {
   Aggiudica("Abandoned", Commento(c == 0 ? cvAbbandonaBianco : cvAbbandonaNero),
             StringaSconfitta[c]);
   StampaMossaCorrente();
+  AnunciaVerdetto();
 }
 
 int AggiudicaDopoMossa(Verdetto v) {
@@ -138,12 +149,14 @@ int AggiudicaDopoMossa(Verdetto v) {
       Aggiudica("insufficient material", Commento(cvMaterialeInsufficiente), "1/2-1/2");
       break;
     case verdetto50Mosse:
-      if (Domanda(Testo(StrDomanda50Mosse)) != 6) return 0;
+      if (DomandaDopoMossa(Testo(StrDomanda50Mosse)) != 6) return 0;
       Aggiudica("Fifty-move rule", Commento(cv50Mosse), "1/2-1/2");
+      AnunciaVerdetto();
       return 1;
     case verdettoTripliceRipetizione:
-      if (Domanda(Testo(StrDomandaTripliceRipetizione)) != 6) return 0;
+      if (DomandaDopoMossa(Testo(StrDomandaTripliceRipetizione)) != 6) return 0;
       Aggiudica("threefold repetition", Commento(cvTripliceRipetizione), "1/2-1/2");
+      AnunciaVerdetto();
       return 1;
     case verdettoQuintuplaRipetizione:
       Aggiudica("fivefold repetition", Testo(StrQuintuplaRipetizione), "1/2-1/2");

@@ -10,7 +10,11 @@ void PattaDaccordo();
 void Abbandona(int colore);
 int dom_AggiudicaPerTempo(int colore);
 int dom_AggiudicaPattaPerTempo(int colore);
+// The report box of a verdict found after a move; on a terminal it is read
+// after the move's announcement.
 void avisa_aggiudicazione();
+// Says the verdict as the current-move row shows it, interrupting.
+void AnunciaVerdetto();
 int dom_AggiudicataInMotoCMQ();
 int dom_AggiudicataModificaCMQ();
 // 1 while the game has a result.

@@ -13,6 +13,17 @@
 
 namespace {
 
+// The first, silent reading at start-up only learns the language and the
+// speech channel, so that the messages of the real reading are heard.
+bool lettura_muta = false;
+
+void Avviso(const char* testo) {
+  if (!lettura_muta) FinestraDiDialogo(testo, 64);
+}
+void Riscrivi() {
+  if (!lettura_muta) ScriviIni();
+}
+
 // The characters a book file name must not contain.
 constexpr const char kVietatiInNomeFile[] = " |/\\~\"#%&^*:!?<>{}";
 
@@ -88,7 +99,7 @@ const char* ValoriAmmessiParametroIni(int i) {
 void AvisaValoreIniErrato(int i) {
   char testo[512];
   std::snprintf(testo, sizeof testo, "%s.\n%s", Testo(MsgErroreInIni), EtichettaParametroIni(i));
-  FinestraDiDialogo(testo, 64);
+  Avviso(testo);
 }
 
 // A control character (a NUL or a tab in a damaged file) names no file anyone meant.
@@ -105,7 +116,7 @@ int ControllaNomeLibroInIni(const char* etichetta_libro, const char* nome) {
     return 1;
   char testo[512];
   std::snprintf(testo, sizeof testo, "%s.\n%s", Testo(MsgErroreInIni), etichetta_libro);
-  FinestraDiDialogo(testo, 64);
+  Avviso(testo);
   return 0;
 }
 
@@ -241,14 +252,20 @@ int IndiceChiave(const std::string& chiave) {
 }
 
 void Scarta() {
-  FinestraDiDialogo(Testo(MsgIniNonLeggibile), 64);
+  Avviso(Testo(MsgIniNonLeggibile));
   DefaultIni();
-  ScriviIni();
+  Riscrivi();
 }
 
 }  // namespace
 
 static void LeggiFileIni();
+
+void LeggiIniInSilenzio() {
+  lettura_muta = true;
+  LeggiFileIni();
+  lettura_muta = false;
+}
 
 void LeggiIni() {
   LeggiFileIni();
@@ -261,8 +278,8 @@ static void LeggiFileIni() {
   {
     std::FILE* f = std::fopen(NomeFileIni, "r");
     if (!f) {
-      FinestraDiDialogo(Testo(MsgIniNonTrovato), 64);
-      ScriviIni();
+      Avviso(Testo(MsgIniNonTrovato));
+      Riscrivi();
       return;
     }
     char blocco[4096];
@@ -311,7 +328,7 @@ static void LeggiFileIni() {
   }
 
   if (visti != (1u << NumeroParametriIni) - 1) {
-    FinestraDiDialogo(Testo(MsgParametriMancanti), 64);
-    ScriviIni();
+    Avviso(Testo(MsgParametriMancanti));
+    Riscrivi();
   }
 }

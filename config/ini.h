@@ -55,6 +55,9 @@ constexpr int LunghezzaMassimaNomeLibro = 127;
 
 // Loads vantorel.ini over the defaults, telling the user of every fault found.
 void LeggiIni();
+// The same reading with no message and no rewrite, for what start-up needs
+// before the speech channel is loaded (the language and the assistance type).
+void LeggiIniInSilenzio();
 // Writes the whole file with comments in the current language. The old file is
 // replaced only once the new one is complete; 0 when it could not be written.
 int ScriviIni();

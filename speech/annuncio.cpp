@@ -130,13 +130,13 @@ std::string parole_pulsanti(int stile) {
   }
 }
 
-int mostra(int stile) {
+int mostra(int stile, int interrompi) {
   // Speaking may itself open a dialog (a byte the 8-bit reader cannot take),
   // which replaces the kept buffers: show what was kept before speaking.
   std::string testo = testo_tenuto, titolo = titolo_tenuto;
   if (kParlaLeFinestre) {
     std::string detto = titolo + " " + testo + " " + parole_pulsanti(stile);
-    Anuncia(detto.c_str(), 1);
+    Anuncia(detto.c_str(), interrompi);
   }
   return platform::current().message_box(testo, titolo, stile);
 }
@@ -232,20 +232,28 @@ void CaricaAssistente(int tipo) {
   carica[tipo]();
 }
 
-int FinestraDiDialogo(const char* testo, int tipo) {
+namespace {
+
+int Dialogo(const char* testo, int tipo, int interrompi) {
   libera_buffer();
   if (!testo) return 0;
   testo_tenuto = con_maiuscola(testo);
   titolo_tenuto = con_maiuscola(Testo(StrAttenzione));
-  return mostra(tipo);
+  return mostra(tipo, interrompi);
 }
+
+}  // namespace
+
+int FinestraDiDialogo(const char* testo, int tipo) { return Dialogo(testo, tipo, 1); }
+
+int FinestraDiDialogoInCoda(const char* testo, int tipo) { return Dialogo(testo, tipo, 0); }
 
 int FinestraInfo(const char* titolo, const char* testo) {
   libera_buffer();
   if (!titolo || !testo) return 0;
   testo_tenuto = con_maiuscola(testo);
   titolo_tenuto = con_maiuscola(titolo);
-  return mostra(MB_OK);
+  return mostra(MB_OK, 1);
 }
 
 void MsgFileNonTrovato(const char* nome) {

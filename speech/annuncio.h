@@ -11,6 +11,9 @@ int AnnuncioJAWS(const char* testo, int interrompi);
 // tipo: 64 information/OK, 4 Yes/No, 3 Yes/No/Cancel. Result 1, 6, 7 or 2.
 // A null text only releases the kept buffers and returns 0.
 int FinestraDiDialogo(const char* testo, int tipo);
+// The same box, its spoken form queued behind what is being said (a verdict
+// after the move that caused it).
+int FinestraDiDialogoInCoda(const char* testo, int tipo);
 // Modal box with an OK button and no icon, for the "read" commands.
 // A null title or text only releases the kept buffers.
 int FinestraInfo(const char* titolo, const char* testo);

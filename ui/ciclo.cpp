@@ -20,11 +20,14 @@ void inizializza() {
   p.set_title(TitoloConsole);
   InizializzaTavoleScacchi();
   InpostaDimensioneFinestra(0);
+  // The speech channel comes first, so that what the reading of the settings
+  // has to say is heard.
+  LeggiIniInSilenzio();
+  CaricaAssistente(ParametroIni[iniAssistanceType].valore);
   LeggiIni();
   ScriviIni();
   DisegnaIntestazione();
   StampaPannelloPrincipale();
-  CaricaAssistente(ParametroIni[iniAssistanceType].valore);
   CaricaEco();
   CostruttoreLibro.attivo.store(0);
   CostruttoreLibro.fatto.store(0);

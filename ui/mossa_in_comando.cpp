@@ -125,9 +125,10 @@ void EseguiMossaInComando() {
   std::memcpy(testo, san, lunghezza);
   testo[lunghezza] = 0;
   InserisciNuovoRecord(recMossaInserita, san);
+  // The move is heard before any verdict it brings.
+  if (ParametroIni[iniAssistanceType].valore != 0) AnunciaUltimaMossa();
   TestFinePartita();
   StampaPosizione();
-  if (ParametroIni[iniAssistanceType].valore != 0) AnunciaUltimaMossa();
   SalvaOSegnaNonSalvata();
   if (!InMoto) {
     for (int i = 0; i < 3; ++i) Beep(1000, 60);

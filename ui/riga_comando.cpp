@@ -96,7 +96,8 @@ void InterrogaCasa(const char* testo) {
   for (int casa = 0; casa < 64; ++casa) {
     if (std::strncmp(nome, StringaCasa[casa], std::strlen(StringaCasa[casa])) != 0) continue;
     Anuncia(StringaCasa[casa], 1);
-    Anuncia(Testo(StrPezzoEColore, 16, static_cast<int>(PezzoIn[casa] >> 4)), 1);
+    // Queued behind the name: interrupting would cut the name off unheard.
+    Anuncia(Testo(StrPezzoEColore, 16, static_cast<int>(PezzoIn[casa] >> 4)), 0);
     return;
   }
   Anuncia(Testo(StrComandoNonValido), 1);

@@ -9,11 +9,11 @@ namespace {
 constexpr int kTextColumn = 3;
 constexpr int kTextWidth = kScreenColumns - 2 * kTextColumn;
 
-// Button labels by language (it, en, es).
+// Button labels by language (it, en, es), the words the speech channel says.
+constexpr const char* kOk[3] = {"OK", "OK", "Aceptar"};
 constexpr const char* kYes[3] = {"Sì", "Yes", "Sí"};
 constexpr const char* kNo[3] = {"No", "No", "No"};
 constexpr const char* kCancel[3] = {"Annulla", "Cancel", "Cancelar"};
-constexpr const char* kOk = "OK";
 
 // Number of characters (not bytes) in a UTF-8 text.
 int width(std::string_view s) {
@@ -92,7 +92,7 @@ MessageBox::MessageBox(std::string_view text, std::string_view caption, int styl
       escape_result_ = IDCANCEL;
       break;
     default:
-      buttons_ = {{kOk, IDOK}};
+      buttons_ = {{kOk[lang], IDOK}};
       escape_result_ = IDOK;
       break;
   }

@@ -44,6 +44,14 @@ F symbol(void* library, const char* name) {
   return reinterpret_cast<F>(dlsym(library, name));
 }
 
+std::int64_t monotonic_ms() {
+  timespec t;
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return std::int64_t{t.tv_sec} * 1000 + t.tv_nsec / 1000000;
+}
+
+bool audible(int hz) { return hz > 0 && hz < kSilentFrom; }
+
 void pause_ms(int ms) {
   if (ms <= 0) return;
   timespec t{ms / 1000, (ms % 1000) * 1000000L};
@@ -67,6 +75,15 @@ std::vector<std::int16_t> synthesize_tone(int hz, int ms, int rate) {
     if (n - 1 - i < fade) gain = std::min(gain, static_cast<double>(n - 1 - i) / fade);
     out[i] = static_cast<std::int16_t>(std::lround(amplitude * gain * std::sin(step * i)));
   }
+  return out;
+}
+
+std::vector<std::int16_t> tone_after(int hz, int ms, std::int64_t ms_since_last_tone, int rate) {
+  auto tone = synthesize_tone(hz, ms, rate);
+  if (tone.empty() || !audible(hz) || ms_since_last_tone < 0 || ms_since_last_tone >= kToneGapMs)
+    return tone;
+  auto out = synthesize_tone(kSilentFrom, static_cast<int>(kToneGapMs - ms_since_last_tone), rate);
+  out.insert(out.end(), tone.begin(), tone.end());
   return out;
 }
 
@@ -156,7 +173,10 @@ void TonePlayer::close() {
 
 void TonePlayer::beep(int hz, int ms) {
   if (ms <= 0) return;
-  if (open() && play(synthesize_tone(hz, ms))) return;
+  if (open() && play(tone_after(hz, ms, monotonic_ms() - last_tone_end_ms_))) {
+    if (audible(hz)) last_tone_end_ms_ = monotonic_ms();
+    return;
+  }
   // A device that failed mid-way is dropped; the pause keeps the timing.
   if (kind_ != Kind::kNone) close();
   pause_ms(ms);

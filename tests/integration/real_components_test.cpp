@@ -129,6 +129,52 @@ TEST(RealTones, BurstsRecordedFromTheSoundServerHaveTheirPitchAndLength) {
   EXPECT_LT(gap, 400);
 }
 
+// Records what play() does from the null sink's monitor and returns its bursts.
+std::vector<Burst> record_bursts(const char* name, const std::function<void()>& play) {
+  const char* sink = std::getenv("VANTOREL_TEST_SINK");
+  fs::path wav = fs::absolute(std::string(name) + ".wav");
+  std::string pid = std::string(name) + ".pid";
+  std::string record = std::string("parec -d ") + sink +
+                       ".monitor --rate=44100 --channels=1 --format=s16le --file-format=wav " +
+                       wav.string() + " & echo $! > " + pid;
+  if (std::system(record.c_str()) != 0) return {};
+  if (!eventually([&] { return size_of(wav) > 44 + 44100 * 2 / 5; })) return {};
+  play();
+  auto played = size_of(wav);
+  eventually([&] { return size_of(wav) > played + 44100 * 2 * 3 / 10; });
+  std::system(("kill -INT $(cat " + pid + ")").c_str());
+  eventually([&] { return std::system(("kill -0 $(cat " + pid + ") 2>/dev/null").c_str()) != 0; });
+  return bursts(wav_samples(read_file(wav)), 44100);
+}
+
+TEST(RealTones, ConsecutiveTonesStayApart) {
+  if (!std::getenv("VANTOREL_TEST_SINK") || !std::getenv("PULSE_SERVER"))
+    GTEST_SKIP() << "no PulseAudio server";
+  platform::TonePlayer player;
+  ASSERT_STREQ(player.device_name(), "pulse");
+  auto found = record_bursts("ticks", [&] {
+    for (int i = 0; i < 3; ++i) player.beep(1000, 60);  // the clock-stopped ticks
+    player.beep(50000, 3);                               // the inaudible separator
+    player.beep(1500, 4);                                // two key clicks
+    player.beep(1500, 4);
+  });
+  std::string seen;
+  for (const auto& b : found)
+    seen += std::to_string(b.start_ms) + " ms: " + std::to_string(b.hz) + " Hz for " +
+            std::to_string(b.ms) + " ms\n";
+  ASSERT_EQ(found.size(), 5u) << seen;
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(found[i].hz, 1000, 20) << seen;
+    EXPECT_NEAR(found[i].ms, 60, 5) << seen;
+  }
+  for (int i = 3; i < 5; ++i) EXPECT_NEAR(found[i].ms, 4, 2) << seen;
+  // The silence between them is heard: at least the gap, less than a tick.
+  for (std::size_t i = 1; i < found.size(); ++i) {
+    double gap = found[i].start_ms - (found[i - 1].start_ms + found[i - 1].ms);
+    EXPECT_GE(gap, platform::kToneGapMs - 3) << seen;
+  }
+}
+
 TEST(RealClipboard, TextRoundTripKeepsEveryByte) {
   if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display";
   auto runner = platform::make_process_runner(3000);

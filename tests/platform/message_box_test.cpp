@@ -102,3 +102,40 @@ TEST(MessageBox, LongTextWrapsAtBlanksAndKeepsLineBreaks) {
 }
 
 }  // namespace
+
+#include "data/messages.h"
+#include "data/msg_speech.h"
+
+namespace {
+
+// The box shows, in each language, the very words the speech channel says
+// for its buttons, and each answers to its own initial.
+TEST(MessageBox, ButtonsShowTheSpokenWordsInEveryLanguage) {
+  struct Stile {
+    int stile;
+    std::vector<int> parole;  // entries of the spoken button words
+    std::vector<int> risultati;
+  } stili[] = {
+      {MB_OK | MB_ICONINFORMATION, {0}, {IDOK}},
+      {MB_YESNO, {1, 2}, {IDYES, IDNO}},
+      {MB_YESNOCANCEL, {1, 2, 3}, {IDYES, IDNO, IDCANCEL}},
+  };
+  for (int lingua = 0; lingua < 3; ++lingua) {
+    for (const auto& s : stili) {
+      MessageBox box("?", "!", s.stile, lingua);
+      ASSERT_EQ(box.buttons().size(), s.parole.size());
+      for (std::size_t i = 0; i < s.parole.size(); ++i) {
+        std::string parola = StrPulsanti[4 * lingua + s.parole[i]];
+        EXPECT_EQ(box.buttons()[i].label, parola) << lingua;
+        if (i == 0 || parola[0] != box.buttons()[0].label[0]) {
+          EXPECT_EQ(box.answer(key(static_cast<std::uint16_t>(parola[0]))), s.risultati[i])
+              << parola;
+        }
+      }
+    }
+  }
+  EXPECT_EQ(MessageBox("!", "", MB_OK, 2).buttons()[0].label, "Aceptar");
+  EXPECT_EQ(MessageBox("!", "", MB_OK, 2).answer(key('A')), IDOK);
+}
+
+}  // namespace

@@ -54,3 +54,31 @@ TEST(Tones, AboveHearingAndOddRequestsAreSilentPauses) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Tones, ATonePlayedTooSoonAfterAnotherWaitsForTheGap) {
+  using platform::kToneGapMs;
+  using platform::tone_after;
+  struct Caso {
+    int hz, ms;
+    std::int64_t dopo;  // ms since the previous audible tone ended
+    int silenzio_ms;    // silence expected before the tone
+  } casi[] = {
+      {1000, 60, 0, kToneGapMs},       // a clock tick right after another
+      {1500, 4, 3, kToneGapMs - 3},    // a key click after a 3 ms separator
+      {1000, 60, kToneGapMs, 0},       // far enough apart
+      {1000, 60, 5000, 0},
+      {50000, 3, 0, 0},                // a separator is silence already
+  };
+  for (const auto& c : casi) {
+    auto s = tone_after(c.hz, c.ms, c.dopo, 44100);
+    std::size_t silenzio = static_cast<std::size_t>(44100 * c.silenzio_ms / 1000);
+    ASSERT_EQ(s.size(), silenzio + 44100 * c.ms / 1000) << c.hz << " after " << c.dopo;
+    for (std::size_t i = 0; i < silenzio; ++i) ASSERT_EQ(s[i], 0) << i;
+    std::vector<std::int16_t> tono(s.begin() + static_cast<std::ptrdiff_t>(silenzio), s.end());
+    EXPECT_EQ(tono, synthesize_tone(c.hz, c.ms, 44100)) << c.hz << " after " << c.dopo;
+  }
+}
+
+}  // namespace

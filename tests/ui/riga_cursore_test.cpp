@@ -3,34 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/speech/canale_finto.h"
-#include "tests/ui/scenario.h"
+#include "tests/ui/ascolto.h"
 
 namespace {
 
-using scenario::Scenario;
-
-struct RigaCursore : Scenario {
-  // The channel that also records the interrupt flag.
-  void AvviaConCanale(int lingua, int tipo) {
-    fake.screen.clear();  // the fixture may start again in another language
-    Avvia(lingua, tipo != 0);
-    CaricaFinestraDiDialogo();
-    canale_finto::installa(fake);
-    ParametroIni[iniAssistanceType].valore = tipo;
-    if (tipo == 0) CaricaAssistente(0);
-  }
-  std::vector<std::string> Detti() const {
-    std::vector<std::string> v;
-    for (auto& d : canale_finto::detti) v.push_back(d.testo);
-    return v;
-  }
-  void Premi(std::uint16_t vk) {
-    canale_finto::detti.clear();
-    fake.press(vk);
-    Esegui();
-  }
-};
+using RigaCursore = Ascolto;
 
 TEST_F(RigaCursore, PanelRowsAreReadWhenTheKeySaidNothing) {
   struct Caso {

@@ -1,0 +1,178 @@
+// What a blind player hears at the moments that used to be silent or cut:
+// the square query, the settings messages at start-up, every verdict.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "clock/orologio.h"
+#include "record/partita.h"
+#include "tests/ui/ascolto.h"
+
+namespace {
+
+using Verdetti = Ascolto;
+
+TEST_F(Verdetti, TheSquareQuerySaysTheNameThenTheContentWithoutCuttingIt) {
+  struct Caso {
+    int lingua;
+    const char* query;
+    const char* nome;
+    const char* contenuto;
+  } casi[] = {
+      {1, "=e4", "e4", "empty square"},
+      {1, "=e2", "e2", "white pawn"},
+      {0, "=d8", "d8", "donna nera"},
+      {2, "=d1", "d1", "dama blanca"},
+  };
+  int lingua = -1;
+  for (const auto& c : casi) {
+    if (c.lingua != lingua) {
+      if (lingua >= 0) TearDown();
+      AvviaConCanale(c.lingua, 2);
+      lingua = c.lingua;
+    }
+    canale_finto::detti.clear();
+    fake.type(c.query);
+    fake.press(VK_RETURN);
+    Esegui();
+    ASSERT_EQ(canale_finto::detti.size(), 2u) << c.query;
+    EXPECT_EQ(canale_finto::detti[0].testo, c.nome);
+    EXPECT_TRUE(canale_finto::detti[0].interrotto);
+    EXPECT_EQ(canale_finto::detti[1].testo, c.contenuto);
+    EXPECT_FALSE(canale_finto::detti[1].interrotto) << "the content cut the name off";
+  }
+}
+
+// Start-up with a settings file of its own: the channel must already speak
+// when the reading of the file has something to say.
+struct AvvioAscoltato : Ascolto {
+  void AvviaConIni(const std::string& ini) {
+    prima = std::filesystem::current_path();
+    char modello[] = "/tmp/vantorel-ui-XXXXXX";
+    cartella = mkdtemp(modello);
+    std::filesystem::current_path(cartella);
+    if (!ini.empty()) {
+      std::FILE* f = std::fopen("vantorel.ini", "w");
+      std::fputs(ini.c_str(), f);
+      std::fclose(f);
+    }
+    platform::install(&fake);
+    DefaultIni();
+    canale_finto::installa(fake);
+    CaricaFinestraDiDialogo();  // offered, not loaded: start-up loads it
+    DefaultIni();               // the file, not the test, chooses the channel
+    CharatteriInComando = 0;
+    inizializza();
+  }
+};
+
+TEST_F(AvvioAscoltato, MessagesOfTheSettingsAreHeardInTheConfiguredLanguage) {
+  struct Caso {
+    std::string ini;
+    std::vector<std::string> attesi;  // parts of what is said, in order
+  } casi[] = {
+      // No file: the default channel is the dialog box, nothing is spoken.
+      {"", {}},
+      {"$ lang 2\n$ AssistanceType 2\n$ P1T 0\n",
+       {"¡Atención! Error encontrado en vantorel.ini: - parámetro no válido para",
+        "¡Atención! ", "Vantorel2.65"}},
+      {"$ AssistanceType 2\n$ lang 0\n",
+       {"Attenzione! ", "Vantorel2.65"}},
+      {"$ AssistanceType 2\n$ lang 1\n$ MDV 7\n",
+       {"Attention! Error found in vantorel.ini: - invalid parameter for"}},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.ini);
+    AvviaConIni(c.ini);
+    std::size_t da = 0;
+    for (const auto& parte : c.attesi) {
+      bool trovata = false;
+      for (; da < canale_finto::detti.size() && !trovata; ++da)
+        trovata = canale_finto::detti[da].testo.find(parte) != std::string::npos;
+      EXPECT_TRUE(trovata) << parte;
+    }
+    if (c.attesi.empty()) {
+      EXPECT_TRUE(canale_finto::detti.empty());
+    }
+    EXPECT_FALSE(fake.dialogs.empty());
+    fake.dialogs.clear();
+    TearDown();
+  }
+}
+
+TEST_F(Verdetti, EveryVerdictIsSaidWhenItIsRecorded) {
+  struct Caso {
+    int lingua;
+    std::uint16_t vk;
+    std::uint32_t modificatori;
+    const char* detto;
+  } casi[] = {
+      {1, VK_F4, 0, "black resins, game adjudicated ( 1-0 )."},
+      {1, VK_F8, 0, "white resins, game adjudicated ( 0-1 )."},
+      {1, VK_F12, 0, "Draw by agreement, game adjudicated ( 1/2-1/2 )."},
+      {0, VK_F8, 0, "il bianco abbandona, partita aggiudicata ( 0-1 )."},
+      {2, VK_F12, 0, "partida adjudicada ( 1/2-1/2 )."},
+  };
+  for (const auto& c : casi) {
+    AvviaConCanale(c.lingua, 2);
+    fake.answer(IDYES);
+    Premi(c.vk, c.modificatori);
+    ASSERT_FALSE(canale_finto::detti.empty());
+    // Last, after the question, and cutting the question off.
+    EXPECT_NE(canale_finto::detti.back().testo.find(c.detto), std::string::npos)
+        << canale_finto::detti.back().testo;
+    EXPECT_TRUE(canale_finto::detti.back().interrotto);
+    TearDown();
+  }
+  // "No" records nothing and says no verdict.
+  AvviaConCanale(1, 2);
+  fake.answer(IDNO);
+  Premi(VK_F4);
+  EXPECT_EQ(Indice("adjudicated ("), -1);
+}
+
+TEST_F(Verdetti, AnAcceptedFlagFallIsSaid) {
+  AvviaConCanale(1, 2);
+  fake.ctrl(VK_RETURN);
+  Esegui();
+  ASSERT_EQ(InMoto, 1);
+  TempoRimasto[0] = 1500;
+  canale_finto::detti.clear();
+  fake.answer(IDYES);
+  for (int i = 0; i < 5 && InMoto; ++i) CicloPrincipale();
+  ASSERT_EQ(InMoto, 0);
+  int verdetto = Indice("white's flag falls, game adjudicated ( 0-1 ).");
+  ASSERT_GE(verdetto, 0) << ::testing::PrintToString(Detti());
+  EXPECT_TRUE(canale_finto::detti[verdetto].interrotto);
+  EXPECT_GT(verdetto, Indice("adjudicate the game ( 0-1 )?"));  // after the question
+}
+
+TEST_F(Verdetti, TheMoveThatEndsTheGameIsHeardBeforeItsVerdict) {
+  struct Caso {
+    int lingua;
+    std::vector<std::string> mosse;
+    const char* mossa;     // part of the move's description
+    const char* verdetto;  // part of the verdict
+  } casi[] = {
+      {1, {"f3", "e5", "g4", "Qh4"}, "black 2:", "Checkmate, game adjudicated ( 0-1 )."},
+      {0, {"f3", "e5", "g4", "Qh4"}, "nero 2:", "Scaccomatto, partita aggiudicata ( 0-1 )."},
+      {2, {"e4", "e5", "Qh5", "Nc6", "Bc4", "Nf6", "Qxf7"}, "blancas 4:",
+       "Jaque mate, partida adjudicada ( 1-0 )."},
+  };
+  for (const auto& c : casi) {
+    AvviaConCanale(c.lingua, 2);
+    std::vector<std::string> prima(c.mosse.begin(), c.mosse.end() - 1);
+    Mosse(prima);
+    canale_finto::detti.clear();
+    Mossa(c.mosse.back());
+    int mossa = Indice(c.mossa), verdetto = Indice(c.verdetto);
+    ASSERT_GE(mossa, 0) << ::testing::PrintToString(Detti());
+    ASSERT_GE(verdetto, 0) << ::testing::PrintToString(Detti());
+    EXPECT_LT(mossa, verdetto);
+    // The verdict waits for the move instead of cutting it off.
+    EXPECT_FALSE(canale_finto::detti[verdetto].interrotto);
+    TearDown();
+  }
+}
+
+}  // namespace
