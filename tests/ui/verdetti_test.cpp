@@ -157,7 +157,7 @@ TEST_F(Verdetti, TheMoveThatEndsTheGameIsHeardBeforeItsVerdict) {
       {1, {"f3", "e5", "g4", "Qh4"}, "black 2:", "Checkmate, game adjudicated ( 0-1 )."},
       {0, {"f3", "e5", "g4", "Qh4"}, "nero 2:", "Scaccomatto, partita aggiudicata ( 0-1 )."},
       {2, {"e4", "e5", "Qh5", "Nc6", "Bc4", "Nf6", "Qxf7"}, "blancas 4:",
-       "Jaque mate, partida adjudicada ( 1-0 )."},
+       "Jaque Mate, partida adjudicada ( 1-0 )."},
   };
   for (const auto& c : casi) {
     AvviaConCanale(c.lingua, 2);
