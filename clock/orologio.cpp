@@ -14,6 +14,7 @@
 #include "record/report.h"
 #include "speech/annunci.h"
 #include "speech/annuncio.h"
+#include "ui/esploratore_scacchiera.h"
 #include "ui/schermo.h"
 #include "ui/stato.h"
 
@@ -33,7 +34,8 @@ namespace {
 int SecondoAggiornato[2];
 
 int P(int indice) { return ParametroIni[indice].valore; }
-int Lato() { return static_cast<int>(ContatoreMosse & 1); }
+// The side to move in the game, also while an earlier position is reviewed.
+int Lato() { return static_cast<int>(SemimosseDellaPartita() & 1); }
 
 // Time really left for colore while the clock runs, in ms.
 std::int64_t RimastoOra(int colore) {
@@ -181,6 +183,8 @@ void AggiornaTempoVisualizzato(int c) {
   if (s == 0) {
     Beep(1000, 100);
     Beep(1000, 100);
+    // The arbiter judges the game's own position, not a reviewed one.
+    if (focus == 1) comando_DisattivaEsplorazioneScacchiera();
     BandierinaCaduta(c);
   }
 }

@@ -11,6 +11,7 @@
 #include "speech/annuncio.h"
 #include "speech/riga_cursore.h"
 #include "ui/comandi.h"
+#include "ui/esploratore_scacchiera.h"
 #include "ui/schermo.h"
 #include "ui/stato.h"
 
@@ -59,7 +60,7 @@ void CicloPrincipale() {
     CicloCostruzione();
     return;
   }
-  if (InMoto) AggiornaTempoVisualizzato(static_cast<int>(ContatoreMosse & 1));
+  if (InMoto) AggiornaTempoVisualizzato(static_cast<int>(SemimosseDellaPartita() & 1));
   platform::KeyEvent tasti[128];
   int n = platform::current().read_keys(tasti, 128, MillisecondiAlProssimoSecondo());
   for (int i = 0; i < n; ++i) {

@@ -14,6 +14,7 @@
 #include "record/salvataggio.h"
 #include "speech/annuncio.h"
 #include "ui/menu.h"
+#include "ui/esploratore_scacchiera.h"
 #include "ui/riga_comando.h"
 #include "ui/schermo.h"
 #include "ui/stato.h"
@@ -90,6 +91,7 @@ void NuovaPartita(const char* fen) {
   StampaPosizione();
   fuoco = 0;
   focus = 0;
+  CasaSelezionata = 56;  // a1
   ImpostaFocus();
 }
 

@@ -11,6 +11,7 @@
 #include "data/msg_ui.h"
 #include "platform/platform.h"
 #include "speech/annuncio.h"
+#include "ui/esploratore_scacchiera.h"
 #include "ui/mossa_in_comando.h"
 #include "ui/schermo.h"
 #include "ui/stato.h"
@@ -147,8 +148,7 @@ void comando_invio() {
   if (comando[0] != '=') {
     EseguiMossaInComando();
   } else if (lunghezza == 2) {
-    // Where the pieces of a kind stand is told by the board explorer, which
-    // is not built yet: the query does nothing until then.
+    comando_AnunciaDisposizionePezzo(comando[1]);
   } else if (lunghezza == 3) {
     InterrogaCasa(comando + 1);
   } else {

@@ -1,5 +1,7 @@
 // The key table: every key press goes to its command according to the input
 // state (focus) and the modifier keys held.
+#include <cctype>
+#include <cstdio>
 #include <cstring>
 
 #include "book/eco.h"
@@ -16,6 +18,7 @@
 #include "speech/annuncio.h"
 #include "ui/ciclo.h"
 #include "ui/comandi.h"
+#include "ui/esploratore_scacchiera.h"
 #include "ui/menu.h"
 #include "ui/riga_comando.h"
 #include "ui/schermo.h"
@@ -205,13 +208,16 @@ void TastoAlt(const platform::KeyEvent& k) {
   }
 }
 
-// Neither CTRL nor ALT. The board explorer (SPACE) and the file viewers (F1,
-// F5, F9) are not built yet: their keys do nothing.
+// Neither CTRL nor ALT. The file viewers (F1, F5, F9) are not built yet:
+// their keys do nothing.
 void TastoSemplice(const platform::KeyEvent& k) {
   int vk = k.virtual_key;
   switch (vk) {
     case VK_APPS:
       ApriMenuSulTitolo(0);
+      return;
+    case VK_SPACE:
+      comando_AttivaEsplorazioneScacchiera();
       return;
     case 'T':
       AggiornaTempoASchermo();
@@ -279,6 +285,55 @@ void TastoSemplice(const platform::KeyEvent& k) {
   if (k.ascii && std::strchr(CaratteriExtra, k.ascii)) comando_digitazione(k.ascii);
 }
 
+// The board explorer (focus 1).
+void TastoEsploratoreScacchiera(const platform::KeyEvent& k) {
+  if (Alt(k)) {
+    switch (k.virtual_key) {
+      case VK_LEFT:
+        EsploraIndietro();
+        return;
+      case VK_RIGHT:
+        EsploraAvanti();
+        return;
+      case VK_HOME:
+        EsploraIndietroTutta();
+        return;
+      case VK_END:
+        EsploraAvantiTutta();
+        return;
+      default:
+        return;
+    }
+  }
+  switch (k.virtual_key) {
+    case VK_ESCAPE:
+      comando_DisattivaEsplorazioneScacchiera();
+      return;
+    case VK_UP:
+      comando_CasaSelezionata(ANordDi);
+      return;
+    case VK_DOWN:
+      comando_CasaSelezionata(ASudDi);
+      return;
+    case VK_LEFT:
+      comando_CasaSelezionata(AOvestDi);
+      return;
+    case VK_RIGHT:
+      comando_CasaSelezionata(AEstDi);
+      return;
+    default:
+      break;
+  }
+  const unsigned char c = static_cast<unsigned char>(k.ascii);
+  if (!std::isalnum(c)) return;
+  // A letter or digit leaves the explorer and starts the command line.
+  comando_DisattivaEsplorazioneScacchiera();
+  comando_digitazione(k.ascii);
+  char testo[64];
+  std::snprintf(testo, sizeof testo, "%c: %s.", k.ascii, Testo(StrEditazione));
+  Anuncia(testo, 0);
+}
+
 // The book explorer (focus 4).
 void TastoEsploratoreLibro(const platform::KeyEvent& k) {
   if (Ctrl(k)) {
@@ -331,8 +386,8 @@ void GestisciTasto(const platform::KeyEvent& k) {
       case 3:
         DisattivaAttesaInputIntero();
         return;
-      // Leaving the board explorer comes with that part; focus cannot reach it yet.
       case 1:
+        comando_DisattivaEsplorazioneScacchiera();
         return;
       default:
         FinestraDiDialogo("Errore in alt+f4", 64);
@@ -349,7 +404,9 @@ void GestisciTasto(const platform::KeyEvent& k) {
     case 4:
       TastoEsploratoreLibro(k);
       return;
-    // The board explorer (1) is not built yet; nothing leads to it.
+    case 1:
+      TastoEsploratoreScacchiera(k);
+      return;
     case 0:
       break;
     default:

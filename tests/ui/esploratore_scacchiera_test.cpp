@@ -1,0 +1,266 @@
+// The board explorer, the review of the game and the piece-disposition query,
+// heard through the fake screen reader in each language.
+#include "ui/esploratore_scacchiera.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "clock/orologio.h"
+#include "core/fen.h"
+#include "tests/core/verifica.h"
+#include "tests/ui/ascolto.h"
+#include "tests/ui/partita_lunga.h"
+
+namespace {
+
+using Esploratore = Ascolto;
+
+const char* const Attivata[3] = {"Esplorazione scacchiera attivata.",
+                                  "Chess board overview activated.",
+                                  " Revisión de tablero activada."};
+const char* const Disattivata[3] = {"Esplorazione scacchiera disattivata.",
+                                    "Chess board overview deactivated.",
+                                    "Revisión de tablero desactivada."};
+
+struct Voce {
+  std::string testo;
+  bool interrotto;
+  bool operator==(const Voce&) const = default;
+};
+std::vector<Voce> Sentito() {
+  std::vector<Voce> v;
+  for (auto& d : canale_finto::detti) v.push_back({d.testo, d.interrotto});
+  return v;
+}
+void PrintTo(const Voce& d, std::ostream* os) {
+  *os << (d.interrotto ? "!" : "") << '"' << d.testo << '"';
+}
+
+int Silenziosi(const platform::FakeBackend& f) {
+  int n = 0;
+  for (auto& t : f.tones) n += t.hz == 50000 && t.ms == 3;
+  return n;
+}
+
+TEST_F(Esploratore, WithTheDialogBoxChannelSpaceDoesNothing) {
+  AvviaConCanale(1, 0);
+  Premi(VK_SPACE);
+  EXPECT_EQ(focus, 0);
+  EXPECT_TRUE(fake.dialogs.empty());
+  EXPECT_TRUE(canale_finto::detti.empty());
+  EXPECT_EQ(fake.cursor_row(), 40);
+}
+
+TEST_F(Esploratore, TheSelectedSquareMovesWithTheArrowsAndIsSpoken) {
+  struct Lingua {
+    int lingua;
+    const char *torre, *pedone;
+  } lingue[] = {{0, "torre bianca", "pedone bianco"},
+                {1, "white rook", "white pawn"},
+                {2, "torre blanca", "peón blanco"}};
+  for (const auto& l : lingue) {
+    SCOPED_TRACE(l.lingua);
+    AvviaConCanale(l.lingua, 2);
+    Premi(VK_SPACE);
+    EXPECT_EQ(focus, 1);
+    EXPECT_EQ(fake.cursor_row(), 35);
+    EXPECT_EQ(Sentito(), (std::vector<Voce>{
+                             {Attivata[l.lingua], true}, {"a1", false}, {l.torre, false}}));
+    Premi(VK_UP);
+    EXPECT_EQ(Sentito(), (std::vector<Voce>{{"a2", true}, {l.pedone, false}}));
+    Premi(VK_DOWN);
+    fake.tones.clear();
+    // Against the edge the square stays and is said again, with the silent beep.
+    Premi(VK_LEFT);
+    EXPECT_EQ(Sentito(), (std::vector<Voce>{{"a1", true}, {l.torre, false}}));
+    EXPECT_EQ(Silenziosi(fake), 1);
+    Premi(VK_DOWN);
+    EXPECT_EQ(Silenziosi(fake), 2);
+    Premi(VK_RIGHT);
+    EXPECT_EQ(Detti().front(), "b1");
+    TearDown();
+  }
+}
+
+struct Stato {
+  Istantanea posizione;
+  std::vector<std::uint64_t> mosse, legali;
+  bool operator==(const Stato&) const = default;
+};
+Stato Fotografia() {
+  Stato s{Fotografa(), {ElencoMosse + 1, ElencoMosse + ContatoreMosse + 1}, MosseLegali()};
+  std::sort(s.legali.begin(), s.legali.end());
+  return s;
+}
+
+TEST_F(Esploratore, LeavingAfterAReviewRestoresTheGameExactly) {
+  for (int lingua = 0; lingua < 3; ++lingua) {
+    SCOPED_TRACE(lingua);
+    AvviaConCanale(lingua, 2);
+    Mosse({"e4", "e5", "Nf3"});
+    const Stato prima = Fotografia();
+    const std::string scacchiera = fake.row(29);  // rank 3, with the knight
+    Premi(VK_SPACE);
+    Premi(VK_LEFT, LEFT_ALT_PRESSED);
+    Premi(VK_LEFT, LEFT_ALT_PRESSED);
+    EXPECT_EQ(ContatoreMosse, 1u);
+    EXPECT_NE(fake.row(29), scacchiera);
+    EXPECT_EQ(fake.row(28).substr(27), "4   -  -  -  -  P  -  -  -");
+    Premi(VK_ESCAPE);
+    EXPECT_EQ(Sentito(), (std::vector<Voce>{{Disattivata[lingua], true}}));
+    EXPECT_EQ(focus, 0);
+    EXPECT_EQ(Fotografia(), prima);
+    EXPECT_EQ(Incoerenza(), "");
+    EXPECT_EQ(fake.row(29), scacchiera);
+    EXPECT_EQ(fake.cursor_row(), 40);
+    // The game goes on from where it was.
+    Mossa("Nc6");
+    EXPECT_EQ(ContatoreMosse, 4u);
+    TearDown();
+  }
+}
+
+TEST_F(Esploratore, ReviewStepsSpeakEachMoveAndStopAtBothEnds) {
+  AvviaConCanale(1, 2);
+  Mosse({"e4", "e5", "Nf3"});
+  Premi(VK_SPACE);
+  fake.tones.clear();
+  struct Passo {
+    std::uint16_t vk;
+    std::uint64_t contatore;
+    const char* detto;
+    int silenziosi;
+  } passi[] = {
+      {VK_RIGHT, 3, "white 2:  knight to Foxtrot 3", 1},  // already at the end
+      {VK_LEFT, 2, "black 1:  pawn to Echo 5", 1},
+      {VK_HOME, 0, "initial position", 1},
+      {VK_LEFT, 0, "initial position", 2},  // already at the start
+      {VK_HOME, 0, "initial position", 3},
+      {VK_RIGHT, 1, "white 1:  pawn to Echo 4", 3},
+      {VK_END, 3, "white 2:  knight to Foxtrot 3", 3},
+      {VK_END, 3, "white 2:  knight to Foxtrot 3", 4},
+  };
+  for (const auto& p : passi) {
+    Premi(p.vk, LEFT_ALT_PRESSED);
+    EXPECT_EQ(ContatoreMosse, p.contatore) << p.detto;
+    EXPECT_EQ(Sentito(), (std::vector<Voce>{{p.detto, true}}));
+    EXPECT_EQ(Silenziosi(fake), p.silenziosi) << p.detto;
+  }
+  // Other ALT keys are ignored, and nothing reaches the command line.
+  Premi('N', LEFT_ALT_PRESSED);
+  EXPECT_TRUE(canale_finto::detti.empty());
+  EXPECT_EQ(focus, 1);
+}
+
+TEST_F(Esploratore, AltHomeAndAltEndOverTheLongestGame) {
+  AvviaConCanale(1, 2);
+  ASSERT_TRUE(GiocaCavalliAvantiEIndietro(static_cast<int>(MaxPly)));
+  const Stato prima = Fotografia();
+  Premi(VK_SPACE);
+  Premi(VK_HOME, LEFT_ALT_PRESSED);
+  EXPECT_EQ(ContatoreMosse, 0u);
+  EXPECT_EQ(Detti(), std::vector<std::string>{"initial position"});
+  EXPECT_EQ(fake.row(31).substr(27), "1   R  N  B  Q  K  B  N  R");
+  Premi(VK_END, LEFT_ALT_PRESSED);
+  EXPECT_EQ(ContatoreMosse, MaxPly);
+  EXPECT_EQ(Detti(), std::vector<std::string>{"white 256:  knight to Golf 1"});
+  Premi(VK_RIGHT, LEFT_ALT_PRESSED);
+  EXPECT_EQ(ContatoreMosse, MaxPly);
+  Premi(VK_ESCAPE);
+  EXPECT_EQ(Fotografia(), prima);
+}
+
+TEST_F(Esploratore, ALetterOrDigitLeavesAndStartsTheCommandLine) {
+  struct Caso {
+    int lingua;
+    std::uint16_t vk;
+    char ascii;
+    const char* detto;
+  } casi[] = {{1, 'E', 'e', "e: edit."}, {0, '4', '4', "4: editazione."}, {2, 'N', 'N', "N: editar."}};
+  for (const auto& c : casi) {
+    AvviaConCanale(c.lingua, 2);
+    Mosse({"e4"});
+    Premi(VK_SPACE);
+    Premi(VK_LEFT, LEFT_ALT_PRESSED);
+    canale_finto::detti.clear();
+    fake.press(c.vk, 0, c.ascii);
+    Esegui();
+    EXPECT_EQ(focus, 0);
+    EXPECT_EQ(ContatoreMosse, 1u);
+    EXPECT_EQ(CharatteriInComando, 1);
+    EXPECT_EQ(comando[0], c.ascii);
+    ASSERT_FALSE(canale_finto::detti.empty());
+    EXPECT_EQ(canale_finto::detti.front().testo, Disattivata[c.lingua]);
+    EXPECT_EQ(canale_finto::detti.back().testo, c.detto);
+    EXPECT_FALSE(canale_finto::detti.back().interrotto);
+    TearDown();
+  }
+  // ALT+F4 leaves the explorer instead of asking to quit.
+  AvviaConCanale(1, 2);
+  Premi(VK_SPACE);
+  Premi(VK_F4, LEFT_ALT_PRESSED);
+  EXPECT_EQ(focus, 0);
+  EXPECT_TRUE(fake.dialogs.empty());
+  EXPECT_EQ(Detti(), std::vector<std::string>{Disattivata[1]});
+}
+
+TEST_F(Esploratore, WherePiecesOfAKindStand) {
+  struct Caso {
+    int lingua;
+    const char* fen;  // nullptr: the initial position
+    const char* query;
+    const char* detto;
+  } casi[] = {
+      {1, nullptr, "=K", "white king on Echo 1."},
+      {1, nullptr, "=R", "white rooks: on Alfa 1 and on Hotel 1."},
+      {1, "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1", "=p", "black pawns: on Alfa 7, Bravo 7 and on Charlie 7."},
+      {1, "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1", "=k", "black king on Echo 8."},
+      {1, "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1", "=q", "There are no black queens."},
+      {1, "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1", "=N", "There are no white Knights."},
+      {1, nullptr, "=x", "Invalid command"},
+      {1, nullptr, "=5", "Invalid command"},
+      {0, nullptr, "=b", "Alfieri neri: in Como 8 e in Firenze 8."},
+      {0, "4k3/8/8/8/8/8/8/3QK3 w - - 0 1", "=Q", "donna bianca in Domodossola 1."},
+      {2, nullptr, "=N", "caballos blancos: en Bella 1 y en Gustavo 1."},
+      {2, "4k3/8/8/8/8/8/8/4K3 w - - 0 1", "=r", "No hay torres negras."},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.query);
+    AvviaConCanale(c.lingua, 2);
+    if (c.fen) {
+      ASSERT_EQ(NuovaPosizione(c.fen), 1);
+    }
+    canale_finto::detti.clear();
+    Mossa(c.query);
+    EXPECT_EQ(Sentito(), (std::vector<Voce>{{c.detto, true}}));
+    TearDown();
+  }
+}
+
+// With the clock running, the time is charged to the player to move in the
+// game whatever position is being reviewed, and the display keeps its side.
+TEST_F(Esploratore, TheClockFollowsTheGameDuringAReview) {
+  AvviaConCanale(1, 2);
+  Mosse({"e4", "e5", "Nf3"});  // black to move
+  fake.ctrl(VK_RETURN);
+  Esegui();
+  ASSERT_EQ(InMoto, 1);
+  const std::string bianco = fake.row(37);
+  Premi(VK_SPACE);
+  for (int i = 0; i < 12; ++i) {
+    Premi(i % 3 == 2 ? VK_RIGHT : VK_LEFT, LEFT_ALT_PRESSED);
+    fake.advance(500);
+    CicloPrincipale();
+    EXPECT_EQ(fake.row(37), bianco) << "white's clock moved at step " << i;
+  }
+  Premi(VK_ESCAPE);
+  fake.press(VK_RETURN, LEFT_CTRL_PRESSED | SHIFT_PRESSED);
+  Esegui();
+  ASSERT_EQ(InMoto, 0);
+  EXPECT_EQ(TempoRimasto[0], 120 * 60000);
+  EXPECT_LE(TempoRimasto[1], 120 * 60000 - 6000);
+  EXPECT_EQ(fake.row(38).find("02:00:00"), std::string::npos) << fake.row(38);
+}
+
+}  // namespace
