@@ -4,7 +4,10 @@ game, the board table and the live region are right at every step in each langua
 that look like markup or script are shown literally and run nothing, and a missing or broken
 script gives the "no game" message.
 
-usage: replay_page_test.py SOURCE_DIR
+usage: replay_page_test.py SOURCE_DIR [SAVER]
+SAVER, when given, is the test program that saves the short game below with hostile names
+through the program itself in each language (tests/html/salva_partita.cpp); those real saves
+are checked like the fixtures.
 Exit code 77 (skipped) when Chromium is not installed."""
 
 import os
@@ -22,6 +25,7 @@ if not os.access(cdp.CHROMIUM, os.X_OK):
     sys.exit(77)
 
 SOURCE = os.path.abspath(sys.argv[1])
+SAVER = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else None
 FIXTURES = os.path.join(SOURCE, "tests", "fixtures", "html")
 
 # The short game of the fixture: 1. e4 e5 2. Nf3 Nc6 3. Bc4 Nf6 4. O-O Nxe4.
@@ -241,6 +245,33 @@ def check_hostile(page, name, want_info):
     check(page["scripts"] == 2, f"{name}: {page['scripts']} script elements")
 
 
+# The names salva_partita.cpp gives the game, and the round label of each language.
+SAVED_EVENT = 'Open "Quoted" \\ back</script><script>window.eseguito=1</script>'
+SAVED_ROUND = '<img src=x onerror="window.eseguito=2">'
+SAVED_PLAYERS = (' Eve <img src=x onerror=alert(1)> Lovelace (2000) vs'
+                 ' Mallory </script>Brown\\ (1999) *')
+ROUND_LABELS = {0: "turno", 1: "round", 2: "ronda"}
+
+
+def check_real_saves(browser, site):
+    saves = tempfile.mkdtemp(prefix="vantorel-saves-")
+    try:
+        done = subprocess.run([SAVER, saves], capture_output=True, text=True, timeout=120)
+        check(done.returncode == 0, f"saving the game failed: {done.stderr}")
+        if done.returncode != 0:
+            return
+        for index, lang in LANGUAGES.items():
+            with open(os.path.join(saves, lang["code"], "html", "files", "script.js"),
+                      encoding="utf-8") as f:
+                saved = f.read()
+            name = f"real save {lang['code']}"
+            check_stepping(browser, site, name, saved, lang)
+            info = [SAVED_EVENT + ", " + ROUND_LABELS[index] + " " + SAVED_ROUND, SAVED_PLAYERS]
+            check_hostile(browser.evaluate(READ_PAGE), name, info)
+    finally:
+        shutil.rmtree(saves, ignore_errors=True)
+
+
 GUIDES = {"leggimi.html": "it", "readme.html": "en", "leeme.html": "es"}
 
 READ_GUIDE = """(() => ({
@@ -315,6 +346,9 @@ def main():
             check(page["error"] and not page["boardShown"], f"{name}: the page shows a board")
             check([t[:3] for t in page["errorTexts"]] == ["it:", "en:", "es:"],
                   f"{name}: message {page['errorTexts']!r}")
+
+        if SAVER:
+            check_real_saves(browser, site)
 
         check_guides(browser, site)
 
