@@ -23,7 +23,6 @@
 #include "platform/platform.h"
 #include "record/partita.h"
 #include "record/report.h"
-#include "record/salvataggio.h"
 #include "speech/annunci.h"
 #include "speech/annuncio.h"
 #include "ui/comandi.h"
@@ -206,14 +205,7 @@ void comando_incolla() {
     return;
   }
   if (!MosseRegolariSenzaToccareLaPartita(&d)) return;
-  if (ParametroIni[iniautosave].valore == 0 && PartitaSalvata == 0) {
-    int r = FinestraDiDialogo(Testo(MsgSalvaPrimaDiNuova), MB_YESNOCANCEL);
-    if (r == IDCANCEL) return;
-    if (r == IDYES && !SalvaPartita()) {
-      Beep(2000, 50);
-      return;
-    }
-  }
+  if (!PartitaSostituibile()) return;
   NuovaPartita(FenIniziale);
   DatiCadenza& c = d.dati_cadenza;
   if (LeggiDatiCadenzaDaStringa(d.cadenza, &c) &&

@@ -43,16 +43,20 @@ void comando_esci() {
   ChiudiIlProgramma();
 }
 
-void comando_NuovaPartita() {
-  if (ChiedeDiSalvare()) {
-    int r = FinestraDiDialogo(Testo(MsgSalvaPrimaDiNuova), MB_YESNOCANCEL);
-    if (r == IDCANCEL) return;
-    // A game that could not be saved is not thrown away.
-    if (r == IDYES && !SalvaPartita()) {
-      Beep(2000, 50);
-      return;
-    }
+int PartitaSostituibile() {
+  if (!ChiedeDiSalvare()) return 1;
+  int r = FinestraDiDialogo(Testo(MsgSalvaPrimaDiNuova), MB_YESNOCANCEL);
+  if (r == IDCANCEL) return 0;
+  // A game that could not be saved is not thrown away.
+  if (r == IDYES && !SalvaPartita()) {
+    Beep(2000, 50);
+    return 0;
   }
+  return 1;
+}
+
+void comando_NuovaPartita() {
+  if (!PartitaSostituibile()) return;
   NuovaPartita(FenIniziale);
   Beep(3000, 5);
   Anuncia(Testo(StrNuovaPartita), 1);

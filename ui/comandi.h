@@ -7,6 +7,9 @@ void comando_NuovaPartita();
 void comandoSalvaPartita();
 [[noreturn]] void ChiudiIlProgramma();
 
+// Before the current game is replaced: with autosave off and the game unsaved,
+// asks whether to save it. 0 on Cancel or a failed save (the game stays).
+int PartitaSostituibile();
 // A new game from a FEN text: position, clock, record, command line, focus.
 void NuovaPartita(const char* fen);
 

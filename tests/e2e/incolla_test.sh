@@ -54,15 +54,9 @@ vede "40/5400+30"
 # Text without a game is refused in a dialog; the pasted game stays.
 clipboard 'hello'
 t send-keys -t "$session" C-v
-vede "'hello' - is not a correct move record."
-t send-keys -t "$session" Enter
-wait_for screen_lacks "is not a correct move record" || fail "the dialog stayed"
+close_dialog "'hello' - is not a correct move record."
 screen_has "Plies: last Be7, reversible 4, total 10" || fail "the refusal changed the game"
 
 # Quitting asks about the unsaved pasted game; "No" ends the program.
-t send-keys -t "$session" -H 1b 5b 31 3b 33 53
-vede "before closing the app?"
-t send-keys -t "$session" n
-expect_restored
-[ "$(cat "$work/rc")" = 0 ] || fail "exit status $(cat "$work/rc")"
+quit_without_saving
 echo "PASS"

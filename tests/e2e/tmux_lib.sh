@@ -53,3 +53,20 @@ expect_restored() {
   cmp -s "$work/before" "$work/after" || fail "terminal settings not restored"
   pane_is '#{alternate_on}' 0 || fail "still on the alternate screen"
 }
+
+# An information dialog with this text is shown, and Enter closes it.
+close_dialog() {
+  wait_for screen_has "$1" || fail "no dialog: $1"
+  t send-keys -t "$session" Enter
+  wait_for screen_lacks "$1" || fail "the dialog stayed: $1"
+}
+
+# Alt+F4 as xterm sends it; "No" to saving the unsaved game; the program ends
+# with code 0 and the terminal as it was.
+quit_without_saving() {
+  t send-keys -t "$session" -H 1b 5b 31 3b 33 53
+  wait_for screen_has "before closing the app?" || fail "no save question at exit"
+  t send-keys -t "$session" n
+  expect_restored
+  [ "$(cat "$work/rc")" = 0 ] || fail "exit status $(cat "$work/rc")"
+}
