@@ -264,3 +264,29 @@ TEST_F(Esploratore, TheClockFollowsTheGameDuringAReview) {
 }
 
 }  // namespace
+
+namespace {
+
+// A flag that falls during a review is judged on the game's own position:
+// the explorer closes first, restoring it.
+TEST_F(Esploratore, AFlagFallingDuringAReviewIsJudgedOnTheGame) {
+  AvviaConCanale(1, 2);
+  Mosse({"e4", "e5", "Nf3"});
+  fake.ctrl(VK_RETURN);
+  Esegui();
+  const Stato partita = Fotografia();
+  Premi(VK_SPACE);
+  Premi(VK_HOME, LEFT_ALT_PRESSED);
+  TempoRimasto[1] = 1500;  // black, to move in the game
+  fake.answer(IDYES);
+  for (int i = 0; i < 5 && InMoto; ++i) CicloPrincipale();
+  ASSERT_EQ(InMoto, 0);
+  EXPECT_EQ(focus, 0);
+  EXPECT_STREQ(Result, "1-0");
+  bool chiesto = false;
+  for (const auto& d : fake.dialogs) chiesto |= d.text.find("Black's flag falls") != std::string::npos;
+  EXPECT_TRUE(chiesto);
+  EXPECT_EQ(Fotografia(), partita);
+}
+
+}  // namespace
