@@ -157,6 +157,7 @@ TEST(RealTones, ConsecutiveTonesStayApart) {
     player.beep(50000, 3);                               // the inaudible separator
     player.beep(1500, 4);                                // two key clicks
     player.beep(1500, 4);
+    player.beep(50000, 100);  // the last click is heard before the player goes
   });
   std::string seen;
   for (const auto& b : found)
@@ -168,7 +169,7 @@ TEST(RealTones, ConsecutiveTonesStayApart) {
     EXPECT_NEAR(found[i].ms, 60, 5) << seen;
   }
   for (int i = 3; i < 5; ++i) EXPECT_NEAR(found[i].ms, 4, 2) << seen;
-  // The silence between them is heard: at least the gap, less than a tick.
+  // The silence between them is heard.
   for (std::size_t i = 1; i < found.size(); ++i) {
     double gap = found[i].start_ms - (found[i - 1].start_ms + found[i - 1].ms);
     EXPECT_GE(gap, platform::kToneGapMs - 3) << seen;
