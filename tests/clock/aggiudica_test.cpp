@@ -20,17 +20,7 @@ TEST_F(AggiudicaTest, RecordingAVerdictStopsTheClockAndLogsIt) {
   EXPECT_EQ(PartitaSalvata, 0);
 }
 
-TEST_F(AggiudicaTest, ANoLeavesEverythingAsItWas) {
-  OrologioInMoto();
-  fake.answer(IDNO);
-  Abbandona(0);
-  fake.answer(IDNO);
-  PattaDaccordo();
-  EXPECT_STREQ(Result, "*");
-  EXPECT_EQ(InMoto, 1);
-  EXPECT_EQ(UltimoRecord->tipo, recNuovaPartita);
-}
-
+// A No leaves everything as it was.
 TEST_F(AggiudicaTest, AgreementAndResignationQuestionsInEachLanguage) {
   const char* attese[3][3] = {
       {"Il bianco abbandona, aggiudicare la partita (0-1)?",
@@ -42,6 +32,7 @@ TEST_F(AggiudicaTest, AgreementAndResignationQuestionsInEachLanguage) {
        "¿Las negras abandonan, adjudicar el juego (1-0)?",
        "¿Tablas de mutuo acuerdo, adjudicar el juego (1/2-1/2)?"},
   };
+  OrologioInMoto();
   for (int l = 0; l < 3; ++l) {
     ParametroIni[inilang].valore = l;
     fake.answer(IDNO);
@@ -54,9 +45,13 @@ TEST_F(AggiudicaTest, AgreementAndResignationQuestionsInEachLanguage) {
     PattaDaccordo();
     EXPECT_EQ(fake.dialogs.back().text, attese[l][2]);
   }
+  EXPECT_STREQ(Result, "*");
+  EXPECT_EQ(InMoto, 1);
+  EXPECT_EQ(UltimoRecord->tipo, recNuovaPartita);
 }
 
-TEST_F(AggiudicaTest, AgreementReplacesAnEarlierVerdict) {
+// Agreement replaces an earlier verdict; revoking clears it and logs nothing.
+TEST_F(AggiudicaTest, AgreementReplacesAnEarlierVerdictAndRevoking) {
   fake.answer(IDYES);
   Abbandona(0);
   fake.answer(IDYES);
@@ -65,11 +60,7 @@ TEST_F(AggiudicaTest, AgreementReplacesAnEarlierVerdict) {
   EXPECT_STREQ(Termination, "By agreement");
   EXPECT_STREQ(CommentoRisultato, "Draw by agreement");
   EXPECT_STREQ(UltimoRecord->testo, "1/2-1/2 (Draw by agreement)");
-}
-
-TEST_F(AggiudicaTest, RevokingClearsTheVerdictAndLogsNothing) {
-  fake.answer(IDYES);
-  Abbandona(0);
+  // Revoking clears the verdict and logs nothing.
   RevocaAggiudicazione();
   EXPECT_STREQ(Result, "*");
   EXPECT_STREQ(Termination, "?");
@@ -98,24 +89,24 @@ TEST_F(AggiudicaTest, VerdictsAfterAMove) {
       {1, verdetto50Mosse, IDNO, "Adjudicate draw according with 50 moves rule??", "*", "?", ""},
       {1, verdetto50Mosse, IDYES, "Adjudicate draw according with 50 moves rule??", "1/2-1/2",
        "Fifty-move rule", "50 moves rule"},
-      {1, verdettoTripliceRipetizione, IDYES, "Threefold repetition: adjudicate a draw?",
-       "1/2-1/2", "threefold repetition", "threefold repetition"},
-      {0, verdetto50Mosse, IDNO, "Aggiudicare la patta per la regola delle 50 mosse?", "*", "?", ""},
+      {1, verdettoTripliceRipetizione, IDYES, "Threefold repetition: adjudicate a draw?", "1/2-1/2",
+       "threefold repetition", "threefold repetition"},
+      {0, verdetto50Mosse, IDNO, "Aggiudicare la patta per la regola delle 50 mosse?", "*", "?",
+       ""},
       {0, verdettoTripliceRipetizione, IDNO, "Triplice ripetizione: aggiudicare la patta?", "*",
        "?", ""},
       {0, verdettoQuintuplaRipetizione, 0,
-       "Quintupla ripetizione, partita aggiudicata ( 1/2-1/2 ).", "1/2-1/2",
-       "fivefold repetition", "quintupla ripetizione"},
+       "Quintupla ripetizione, partita aggiudicata ( 1/2-1/2 ).", "1/2-1/2", "fivefold repetition",
+       "quintupla ripetizione"},
       {2, verdettoScaccoMatto, 0, "Jaque Mate, partida adjudicada ( 1-0 ).", "1-0", "Checkmate",
        "jaque Mate"},
-      {2, verdettoStallo, 0, "Rey Ahogado, partida adjudicada ( 1/2-1/2 ).", "1/2-1/2",
-       "stalemate", "rey Ahogado"},
+      {2, verdettoStallo, 0, "Rey Ahogado, partida adjudicada ( 1/2-1/2 ).", "1/2-1/2", "stalemate",
+       "rey Ahogado"},
       {2, verdetto50Mosse, IDYES, "¿Adjudicar tablas de acuerdo a la regla de las 50 movidas?",
        "1/2-1/2", "Fifty-move rule", "regla de las 50 movidas"},
       {2, verdettoTripliceRipetizione, IDNO, "¿Triple repetición: adjudicar tablas?", "*", "?", ""},
-      {2, verdettoQuintuplaRipetizione, 0,
-       "Quíntuple repetición, partida adjudicada ( 1/2-1/2 ).", "1/2-1/2", "fivefold repetition",
-       "quíntuple repetición"},
+      {2, verdettoQuintuplaRipetizione, 0, "Quíntuple repetición, partida adjudicada ( 1/2-1/2 ).",
+       "1/2-1/2", "fivefold repetition", "quíntuple repetición"},
   };
   ContatoreMosse = 3;  // black to move: mated, white wins
   for (const auto& c : casi) {
@@ -151,12 +142,6 @@ TEST_F(AggiudicaTest, QuestionsInAnAdjudicatedGame) {
   avisa_aggiudicazione();
   EXPECT_EQ(fake.dialogs.back().text, "Game adjudicated ( 0-1 ).");
 }
-
-}  // namespace
-}  // namespace orologio_test
-
-namespace orologio_test {
-namespace {
 
 struct BandierinaTest : AmbienteOrologio {
   // White to move with one second left; black with plenty.
@@ -266,16 +251,13 @@ TEST_F(RitiraTest, TakingBackRestoresThePositionAndLogsTheMove) {
             "Current position is the initial one: there is no move to take back.");
 }
 
-TEST_F(RitiraTest, RefusedWhileTheClockRuns) {
+TEST_F(RitiraTest, RefusedWhileTheClockRunsAskedInAnAdjudicatedGame) {
   Gioca(52, 36, "e4");
   OrologioInMoto();
   comando_RitiraUltimaMossa();
   EXPECT_EQ(Domande().back(), "In order to take back a move, you must first stop the clock.");
   EXPECT_EQ(ContatoreMosse, 1u);
-}
-
-TEST_F(RitiraTest, InAnAdjudicatedGameItAsksAndThenClearsTheResult) {
-  Gioca(52, 36, "e4");
+  FermaOrologio();
   Aggiudica("Abandoned", "black resins", "1-0");
   fake.answer(IDNO);
   comando_RitiraUltimaMossa();

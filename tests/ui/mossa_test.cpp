@@ -1,6 +1,8 @@
 // Move entry from the command line and the tests at the end of each move.
 #include <string>
+#include <vector>
 
+#include "core/fen.h"
 #include "core/fine_partita.h"
 #include "core/posizione.h"
 #include "record/partita.h"
@@ -73,36 +75,31 @@ TEST_F(Mossa, NamedPromotionIsNotQuestioned) {
   EXPECT_EQ(std::string(ElencoStringaMossa[1]), "e8=N");
 }
 
-TEST_F(Mossa, CheckAndMateMarksAndTheMateVerdict) {
-  Mosse({"f3", "e5", "g4"});
-  EXPECT_STREQ(ElencoStringaMossa[3], "g4");
-  Scenario::Mossa("Qh4");
-  EXPECT_STREQ(ElencoStringaMossa[4], "Qh4#");
-  EXPECT_STREQ(Result, "0-1");
-  ASSERT_FALSE(fake.dialogs.empty());
-  EXPECT_EQ(UltimoDialogo(), "Checkmate, game adjudicated ( 0-1 ).");
-  EXPECT_NE(fake.row(21).find("Checkmate, game adjudicated ( 0-1 )"), std::string::npos);
-  Posizione("4k3/8/8/8/8/8/8/R3K3 w - - 0 1");
-  Scenario::Mossa("Ra8");
-  EXPECT_STREQ(ElencoStringaMossa[1], "Ra8+");
-  EXPECT_STREQ(Result, "*");
-}
-
-TEST_F(Mossa, StalemateVerdict) {
-  Posizione("k7/8/8/2Q5/8/8/8/4K3 w - - 0 1");
-  Scenario::Mossa("Kd2");
-  EXPECT_STREQ(Result, "*");
-  Posizione("k7/8/8/2Q5/8/8/8/4K3 w - - 0 1");
-  Scenario::Mossa("Qb6");
-  EXPECT_STREQ(Result, "1/2-1/2");
-  EXPECT_EQ(UltimoDialogo(), "Stalemate, game adjudicated ( 1/2-1/2 ).");
-}
-
-TEST_F(Mossa, InsufficientMaterialAfterTheLastCapture) {
-  Posizione("4k3/8/8/8/8/8/3n4/4K3 w - - 0 1");
-  Scenario::Mossa("Kxd2");
-  EXPECT_STREQ(Result, "1/2-1/2");
-  EXPECT_NE(UltimoDialogo().find("game adjudicated ( 1/2-1/2 )"), std::string::npos);
+// The check and mate marks, and the verdicts a move can bring, shown on row 21.
+TEST_F(Mossa, MarksAndVerdictsAtTheEndOfAMove) {
+  struct Caso {
+    const char* fen;
+    std::vector<std::string> mosse;
+    const char *testo, *result, *verdetto;
+  } casi[] = {
+      {FenIniziale, {"f3", "e5", "g4", "Qh4"}, "Qh4#", "0-1", "Checkmate"},
+      {"4k3/8/8/8/8/8/8/R3K3 w - - 0 1", {"Ra8"}, "Ra8+", "*", ""},
+      {"k7/8/8/2Q5/8/8/8/4K3 w - - 0 1", {"Kd2"}, "Kd2", "*", ""},
+      {"k7/8/8/2Q5/8/8/8/4K3 w - - 0 1", {"Qb6"}, "Qb6", "1/2-1/2", "Stalemate"},
+      {"4k3/8/8/8/8/8/3n4/4K3 w - - 0 1", {"Kxd2"}, "Kxd2", "1/2-1/2", "Insufficent material"},
+  };
+  for (const auto& c : casi) {
+    Posizione(c.fen);
+    Mosse(c.mosse);
+    EXPECT_STREQ(ElencoStringaMossa[ContatoreMosse], c.testo);
+    EXPECT_STREQ(Result, c.result) << c.testo;
+    const std::string verdetto =
+        *c.verdetto ? std::string(c.verdetto) + ", game adjudicated ( " + c.result + " )" : "";
+    EXPECT_EQ(UltimoDialogo(), *c.verdetto ? verdetto + "." : "") << c.testo;
+    EXPECT_EQ(fake.row(21).find(*c.verdetto ? verdetto : "adjudicated") != std::string::npos,
+              *c.verdetto != 0)
+        << fake.row(21);
+  }
 }
 
 TEST_F(Mossa, ShufflingKnightsAskTheThreefoldQuestion) {
