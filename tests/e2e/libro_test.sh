@@ -5,6 +5,7 @@
 # the board as it was.
 # Usage: libro_test.sh VANTOREL SSIP_STANDIN DEFAULT_INI ECO_BIN
 . "$(dirname "$0")/tmux_lib.sh"
+. "$(dirname "$0")/speech_lib.sh"
 programma=$(realpath "$1")
 standin=$(realpath "$2")
 command -v Xvfb >/dev/null && command -v xclip >/dev/null || { echo "SKIP: no Xvfb or xclip"; exit 0; }
@@ -42,22 +43,6 @@ open(sys.argv[1], 'wb').write(b''.join(struct.pack('<4I', *n) for n in nodi))
 BOOK
 
 start_program "$programma"
-vede() { wait_for screen_has "$1" || fail "not on the screen: $1"; }
-tasto() { t send-keys -t "$session" "$@"; }
-sentiti=0
-nuova_frase() {
-  local n
-  n=$(tail -n +"$((sentiti + 1))" "$work/spoken" | grep -nF -m1 -- "$1" | cut -d: -f1) || return 1
-  [ -n "$n" ] || return 1
-  sentiti=$((sentiti + n))
-}
-sente() {
-  wait_for nuova_frase "$1" || {
-    echo "--- heard ---"
-    cat "$work/spoken"
-    fail "not heard: $1"
-  }
-}
 appunti() { [ "$(xclip -selection clipboard -o 2>/dev/null | tr -d '\r')" = "$1" ]; }
 
 vede "Move or value =>"

@@ -5,6 +5,7 @@
 # the settings file keeps the new value. Every step is spoken.
 # Usage: menu_test.sh VANTOREL SSIP_STANDIN DEFAULT_INI
 . "$(dirname "$0")/tmux_lib.sh"
+. "$(dirname "$0")/speech_lib.sh"
 programma=$(realpath "$1")
 standin=$(realpath "$2")
 
@@ -12,35 +13,11 @@ standin=$(realpath "$2")
 sed 's/^\$\tAssistanceType\t0/$\tAssistanceType\t2/' "$3" >"$work/vantorel.ini"
 grep -qP '^\$\tAssistanceType\t2' "$work/vantorel.ini" || fail "could not choose the channel"
 
-"$standin" "$work/ssip.address" "$work/spoken" &
-standin_pid=$!
-trap 'kill "$standin_pid" 2>/dev/null; wait "$standin_pid" 2>/dev/null; cleanup' EXIT
-wait_for file_exists "$work/ssip.address" || fail "the speech stand-in did not start"
-touch "$work/spoken"
-# The tmux server started below takes this environment to the program.
-SPEECHD_ADDRESS=$(cat "$work/ssip.address")
-export SPEECHD_ADDRESS
+start_speech "$standin"
 start_program "$programma"
 
-vede() { wait_for screen_has "$1" || fail "not on the screen: $1"; }
-tasto() { t send-keys -t "$session" "$@"; }
 ini_ha() { grep -qP "$1" "$work/vantorel.ini"; }
 
-# What was heard: each step must be heard after the previous one.
-sentiti=0
-nuova_frase() {
-  local n
-  n=$(tail -n +"$((sentiti + 1))" "$work/spoken" | grep -nF -m1 -- "$1" | cut -d: -f1) || return 1
-  [ -n "$n" ] || return 1
-  sentiti=$((sentiti + n))
-}
-sente() {
-  wait_for nuova_frase "$1" || {
-    echo "--- heard ---"
-    cat "$work/spoken"
-    fail "not heard: $1"
-  }
-}
 
 vede "Move or value =>"
 # The Menu key as xterm sends it (CSI 29 ~).
