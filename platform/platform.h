@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -171,6 +172,20 @@ class Backend {
 // Installs the backend used from now on; nullptr uninstalls. Not owned.
 void install(Backend* backend);
 Backend& current();
+
+// Pushes what was written to an open file through to the disk, so a rename
+// that follows can never leave an empty or partial file after a power cut.
+// False when the system reports that the data could not be stored.
+bool flush_to_disk(std::FILE* file);
+// Renames from over to in one step: a reader sees the old file or the new
+// one, never neither. On failure errno says why.
+bool replace_file(const std::string& from, const std::string& to);
+
+// The session is ending under the program (its terminal hung up, the user
+// logged out): the backend calls the hook once, on the main thread, before the
+// process ends. The hook may write files but must not ask the user anything.
+void set_session_end_hook(void (*hook)());
+void run_session_end_hook();
 
 // Path separator of the platform the program was built for.
 #ifdef _WIN32

@@ -65,7 +65,8 @@ void InizializzaInfoPartita() {
   char testo[128];
   std::snprintf(testo, sizeof testo, "%s %s %s %s", Testo(StrArticoloData), data,
                 Testo(StrArticoloOra), ora);
-  InserisciNuovoRecord(recNuovaPartita, testo);
+  // Not written yet: the file name of the new game is chosen below.
+  AggiungiRecord(recNuovaPartita, testo);
 
   // Names are "<date>-<time>"; a game created in the same second as another
   // (or whose names are already taken on disk) gets "-2", "-3"... added.
@@ -83,8 +84,9 @@ void InizializzaInfoPartita() {
   ultimo_suffisso = suffisso;
   std::snprintf(NomePartita, sizeof NomePartita, "%s", Percorso("pgn", nome, ".pgn").c_str());
   std::snprintf(FileReport, sizeof FileReport, "%s", Percorso("log", nome, ".txt").c_str());
-  // The log file is written by the event log once that is built; until then
-  // the records stay in memory.
+  // Every game has its log file from its first second.
+  SalvaReport();
+  SegnalaFileNonScritti();
 
   std::strcpy(OraLocale, "?");
   std::strcpy(DataLocale, "?");

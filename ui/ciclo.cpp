@@ -7,6 +7,7 @@
 #include "core/fen.h"
 #include "core/posizione.h"
 #include "core/tavole.h"
+#include "record/salvataggio.h"
 #include "speech/annunci.h"
 #include "speech/annuncio.h"
 #include "speech/riga_cursore.h"
@@ -32,6 +33,8 @@ void inizializza() {
   CaricaEco();
   CostruttoreLibro.attivo.store(0);
   CostruttoreLibro.fatto.store(0);
+  // A closed window or a logout must not lose the game.
+  platform::set_session_end_hook(SalvaAllaChiusura);
   NuovaPartita(FenIniziale);
   AnuncioIniziale();
 }

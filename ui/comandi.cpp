@@ -30,6 +30,7 @@ void comando_esci() {
     int r = FinestraDiDialogo(Testo(MsgSalvaInChiusura), MB_YESNOCANCEL);
     if (r == IDCANCEL) return;
     if (r == IDYES) {
+      RipetiAvvisiDiScrittura();
       // Closing after a failed save would lose the game: stay, with the refusal tone.
       if (!SalvaPartita()) {
         Beep(2000, 50);
@@ -48,6 +49,7 @@ int PartitaSostituibile() {
   int r = FinestraDiDialogo(Testo(MsgSalvaPrimaDiNuova), MB_YESNOCANCEL);
   if (r == IDCANCEL) return 0;
   // A game that could not be saved is not thrown away.
+  if (r == IDYES) RipetiAvvisiDiScrittura();
   if (r == IDYES && !SalvaPartita()) {
     Beep(2000, 50);
     return 0;
@@ -63,6 +65,7 @@ void comando_NuovaPartita() {
 }
 
 void comandoSalvaPartita() {
+  RipetiAvvisiDiScrittura();
   if (!SalvaPartita()) {
     // Nothing was written: no "saved" tone or announcement.
     Beep(2000, 50);

@@ -14,6 +14,9 @@
 #include "data/messages.h"
 #include "data/msg_ui.h"
 #include "platform/platform.h"
+#include "record/pgn.h"
+#include "record/report.h"
+#include "record/visualizza.h"
 #include "speech/annunci.h"
 #include "speech/annuncio.h"
 #include "ui/ciclo.h"
@@ -96,8 +99,8 @@ void TastoCtrlShift(const platform::KeyEvent& k) {
   if (c >= 1 && c <= 4) ParametroRapido(incremento[c - 1], 5);
 }
 
-// CTRL alone. The book builder, log, HTML and copy commands belong to parts of
-// the program not built yet: their keys do nothing for now.
+// CTRL alone. The book builder belongs to a part of the program not built
+// yet: its key does nothing for now.
 void TastoCtrl(const platform::KeyEvent& k) {
   const int tempo[4] = {iniP1T, iniP2T, iniP3T, iniP4T};
   int c = Cifra(k.virtual_key);
@@ -117,6 +120,15 @@ void TastoCtrl(const platform::KeyEvent& k) {
       return;
     case 'E':
       AttivaEsplorazioneLibro();
+      return;
+    case VK_F5:
+      comando_VisualizzaPartitaLog();
+      return;
+    case VK_F9:
+      comando_VisualizzaPartitaHtml();
+      return;
+    case 'C':
+      comando_CopiaPartitaNegliAppunti();
       return;
     case 'A':
       Interruttore(iniautorefresh);
@@ -146,7 +158,7 @@ void TastoCtrl(const platform::KeyEvent& k) {
   }
 }
 
-// CTRL and ALT held (AltGr included). The log check is not built yet.
+// CTRL and ALT held (AltGr included).
 void TastoCtrlAlt(const platform::KeyEvent& k) {
   const int mosse[3] = {iniP1M, iniP2M, iniP3M};
   int c = Cifra(k.virtual_key);
@@ -156,6 +168,7 @@ void TastoCtrlAlt(const platform::KeyEvent& k) {
   }
   if (k.virtual_key == 'E') Interruttore(iniEchoExplorer);
   if (k.virtual_key == 'P') ApriMenuSulTitolo(11 + ParametroIni[iniClockMode].valore);
+  if (k.virtual_key == 'V') comando_VerificaReport();
 }
 
 // ALT alone.
@@ -208,8 +221,7 @@ void TastoAlt(const platform::KeyEvent& k) {
   }
 }
 
-// Neither CTRL nor ALT. The file viewers (F1, F5, F9) are not built yet:
-// their keys do nothing.
+// Neither CTRL nor ALT.
 void TastoSemplice(const platform::KeyEvent& k) {
   int vk = k.virtual_key;
   switch (vk) {
@@ -222,6 +234,9 @@ void TastoSemplice(const platform::KeyEvent& k) {
     case 'T':
       AggiornaTempoASchermo();
       return;
+    case VK_F1:
+      comando_VisualizzaGuida();
+      return;
     case VK_F2:
       AnunciaUltimaMossa();
       return;
@@ -231,6 +246,9 @@ void TastoSemplice(const platform::KeyEvent& k) {
     case VK_F4:
       Abbandona(1);
       return;
+    case VK_F5:
+      comando_VisualizzaListaMosse();
+      return;
     case VK_F6:
       AnunciaTempo(0);
       return;
@@ -239,6 +257,9 @@ void TastoSemplice(const platform::KeyEvent& k) {
       return;
     case VK_F8:
       Abbandona(0);
+      return;
+    case VK_F9:
+      comando_VisualizzaPartitaPgn();
       return;
     case VK_F10:
       AnunciaAllarmi();

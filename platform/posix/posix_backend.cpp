@@ -168,6 +168,13 @@ class PosixBackend : public Backend {
     if (!bytes.empty()) terminal_.write_all(bytes);
   }
 
+  // SIGHUP or SIGTERM: the program saves what it must, then the process ends
+  // by that signal, as it would have without the save.
+  [[noreturn]] void end_session(int sig) {
+    run_session_end_hook();
+    terminal_.die_of(sig);
+  }
+
   // Blocks in poll until keys arrive, the window is resized (redrawn, then
   // waiting goes on) or the time runs out; never spins.
   void wait_for_keys(int timeout_ms) {
@@ -180,12 +187,16 @@ class PosixBackend : public Backend {
       if (deadline >= 0)
         wait = static_cast<int>(std::max<std::int64_t>(0, deadline - monotonic_ms()));
       if (decoder_.pending() && (wait < 0 || wait > kEscapeTimeoutMs)) wait = kEscapeTimeoutMs;
-      pollfd fds[2] = {{terminal_.input_fd(), POLLIN, 0}, {terminal_.resize_fd(), POLLIN, 0}};
-      int r = poll(fds, fds[1].fd >= 0 ? 2 : 1, wait);
+      // poll skips the entries whose descriptor is negative.
+      pollfd fds[3] = {{terminal_.input_fd(), POLLIN, 0},
+                       {terminal_.resize_fd(), POLLIN, 0},
+                       {terminal_.end_fd(), POLLIN, 0}};
+      int r = poll(fds, 3, wait);
       if (r < 0) {
         if (errno == EINTR) continue;
         return;
       }
+      if (r > 0 && fds[2].fd >= 0 && fds[2].revents) end_session(terminal_.end_signal());
       if (r > 0 && fds[1].fd >= 0 && fds[1].revents && terminal_.take_resize()) {
         terminal_.size(columns_, rows_);
         renderer_.invalidate();
@@ -199,6 +210,7 @@ class PosixBackend : public Backend {
         } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
           // The terminal went away without a hang-up signal: nobody can
           // answer any more, and spinning on it would burn the processor.
+          run_session_end_hook();
           exit_process(1);
         }
       } else if (r == 0 && decoder_.pending()) {

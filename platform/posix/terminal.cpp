@@ -30,9 +30,14 @@ struct SavedState {
 };
 SavedState g_state;
 int g_resize_pipe[2] = {-1, -1};
+// SIGHUP and SIGTERM end the session under the program: the main loop is woken
+// through this pipe to save the game before it ends. A second one ends at once.
+int g_end_pipe[2] = {-1, -1};
+volatile sig_atomic_t g_end_signal = 0;
 
 constexpr int kFatalSignals[] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGSEGV,
                                  SIGABRT, SIGBUS, SIGFPE, SIGILL};
+constexpr int kEndSignals[] = {SIGTERM, SIGHUP};
 struct sigaction g_previous[sizeof kFatalSignals / sizeof kFatalSignals[0]];
 alignas(16) char g_alt_stack[64 * 1024];
 
@@ -61,6 +66,19 @@ void on_fatal_signal(int sig) {
   raise(sig);
 }
 
+void on_end_signal(int sig) {
+  if (g_end_signal != 0 || g_end_pipe[1] < 0) {
+    signal(sig, SIG_DFL);
+    on_fatal_signal(sig);
+    return;
+  }
+  int saved_errno = errno;
+  g_end_signal = sig;
+  char c = 1;
+  (void)!::write(g_end_pipe[1], &c, 1);
+  errno = saved_errno;
+}
+
 void on_resize(int) {
   int saved_errno = errno;
   char c = 1;
@@ -84,6 +102,13 @@ void install_handlers() {
   sa.sa_flags = SA_RESETHAND | SA_ONSTACK;
   for (std::size_t i = 0; i < sizeof kFatalSignals / sizeof kFatalSignals[0]; ++i)
     sigaction(kFatalSignals[i], &sa, &g_previous[i]);
+  if (pipe2(g_end_pipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+    struct sigaction ea {};
+    ea.sa_handler = on_end_signal;
+    sigemptyset(&ea.sa_mask);
+    ea.sa_flags = SA_RESTART | SA_ONSTACK;
+    for (int sig : kEndSignals) sigaction(sig, &ea, nullptr);
+  }
   if (pipe2(g_resize_pipe, O_CLOEXEC | O_NONBLOCK) == 0) {
     struct sigaction wa {};
     wa.sa_handler = on_resize;
@@ -156,6 +181,17 @@ void Terminal::size(int& columns, int& rows) const {
 }
 
 int Terminal::resize_fd() const { return g_resize_pipe[0]; }
+
+int Terminal::end_fd() const { return g_end_pipe[0]; }
+
+int Terminal::end_signal() const { return g_end_signal; }
+
+void Terminal::die_of(int sig) {
+  leave();
+  signal(sig, SIG_DFL);
+  raise(sig);
+  std::_Exit(128 + sig);
+}
 
 bool Terminal::take_resize() {
   bool any = false;

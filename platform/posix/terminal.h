@@ -29,6 +29,11 @@ class Terminal {
   // Becomes readable when the window was resized; take_resize() clears it.
   int resize_fd() const;
   bool take_resize();
+  // Becomes readable when SIGHUP or SIGTERM arrived; end_signal() names it.
+  int end_fd() const;
+  int end_signal() const;
+  // Gives the terminal back and ends the process by that signal.
+  [[noreturn]] void die_of(int sig);
 
   // What enter() sends and leave() undoes, for the tests and the benchmarks.
   static const char* const kEnterSequence;
