@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "book/eco.h"
 #include "clock/cadenza.h"
 #include "clock/orologio.h"
 #include "core/posizione.h"
@@ -88,8 +89,7 @@ std::string TestoPartitaPgn(const char* fine_riga) {
   t += Tag("White", Giocatore(StrWhiteCognome, StrWhiteNome), f);
   t += Tag("Black", Giocatore(StrBlackCognome, StrBlackNome), f);
   t += Tag("Result", Result, f);
-  // The ECO, Opening and Variation tags of the opening classification go
-  // here; the classification is not built yet, so a game has none.
+  ScriviTagEco(t, f);
   t += Tag("Time", ValoreTagPgn(OraLocale), f);
   t += Tag("UTCTime", ValoreTagPgn(OraUTC), f);
   t += Tag("UTCDate", ValoreTagPgn(DataUTC), f);

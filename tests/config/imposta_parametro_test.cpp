@@ -112,12 +112,12 @@ TEST_F(ImpostaParametroTest, ChoosingTheAssistanceLoadsItsChannel) {
   EXPECT_EQ(fake.library_calls[0].name, "jaws.dll");
 }
 
-TEST_F(ImpostaParametroTest, AutosaveOnDoesNotPretendToSave) {
+TEST_F(ImpostaParametroTest, AutosaveOnSavesAnUnsavedGame) {
   PartitaSalvata = 0;
   EXPECT_EQ(Imposta(iniautosave, "1"), 1);
   EXPECT_EQ(ParametroIni[iniautosave].valore, 1);
-  // Saving the files is not built: the game stays marked unsaved.
-  EXPECT_EQ(PartitaSalvata, 0);
+  EXPECT_EQ(PartitaSalvata, 1);
+  EXPECT_TRUE(std::filesystem::exists(NomePartita));
 }
 
 TEST_F(ImpostaParametroTest, ClockModeFromTheMenu) {

@@ -152,6 +152,8 @@ TEST_F(PartitaTest, EloRatingsAreRangeChecked) {
 TEST_F(PartitaTest, AnAutomaticSaveThatDidNotHappenLeavesTheGameUnsaved) {
   ParametroIni[iniautosave].valore = 1;
   PartitaSalvata = 1;
+  std::filesystem::remove_all("log");
+  std::ofstream("log") << "a file where the log folder should be";
   SalvaOSegnaNonSalvata();
   EXPECT_EQ(PartitaSalvata, 0);
 }

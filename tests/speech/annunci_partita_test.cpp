@@ -12,10 +12,12 @@
 #include "speech/annunci.h"
 #include "speech/annuncio.h"
 #include "tests/speech/canale_finto.h"
+#include "tests/support/cartella_temporanea.h"
 
 namespace {
 
 struct AnnunciPartitaTest : ::testing::Test {
+  CartellaTemporanea cartella;  // a new game writes its log file
   platform::FakeBackend fake;
   void SetUp() override {
     platform::install(&fake);

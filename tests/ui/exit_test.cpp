@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
 #include "record/partita.h"
@@ -55,14 +58,28 @@ TEST_F(ExitTest, AltF4YesExitsWithCodeZero) {
 
 TEST_F(ExitTest, AFailedSaveKeepsTheProgramRunningWithTheRefusalTone) {
   PartitaSalvata = 0;
+  // A file where the pgn folder should be: the PGN file cannot be written.
+  std::filesystem::remove_all("pgn");
+  std::ofstream("pgn") << "x";
   fake.alt(VK_F4);
-  fake.answer(IDYES);  // save first: nothing can be written yet
+  fake.answer(IDYES);
   EXPECT_NO_THROW(CicloPrincipale());
-  ASSERT_EQ(fake.dialogs.size(), 1u);
+  ASSERT_EQ(fake.dialogs.size(), 2u);
+  EXPECT_NE(fake.dialogs[1].text.find("Unable to write the file pgn/"), std::string::npos)
+      << fake.dialogs[1].text;
   ASSERT_FALSE(fake.tones.empty());
   EXPECT_EQ(fake.tones.back().hz, 2000);
   EXPECT_EQ(fake.tones.back().ms, 50);
   EXPECT_EQ(PartitaSalvata, 0);
+}
+
+TEST_F(ExitTest, SavingBeforeClosingWritesTheGame) {
+  PartitaSalvata = 0;
+  fake.alt(VK_F4);
+  fake.answer(IDYES);
+  EXPECT_THROW(CicloPrincipale(), platform::FakeExit);
+  EXPECT_TRUE(std::filesystem::exists(NomePartita));
+  EXPECT_EQ(PartitaSalvata, 1);
 }
 
 TEST_F(ExitTest, UnsavedGameAsksToSaveFirstAndCancelStays) {
