@@ -3,6 +3,7 @@
 #include <set>
 #include <vector>
 
+#include "book/costruttore_libro.h"
 #include "clock/orologio.h"
 #include "core/posizione.h"
 #include "data/messages.h"
@@ -79,6 +80,9 @@ int SalvaPartita() {
 }
 
 void SalvaAllaChiusura() {
+  // While the book builder runs it owns the board and the move list: what
+  // they hold then is not the user's game, and writing it would be wrong.
+  if (CostruttoreLibro.attivo.load()) return;
   if (PartitaSalvata || ContatoreMosse == 0) return;
   in_silenzio = true;
   SalvaPartita();

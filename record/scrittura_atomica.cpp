@@ -10,6 +10,7 @@
 #include "data/msg_file.h"
 #include "platform/platform.h"
 
+int SincronizzaSuDisco = 1;
 void (*ProvaPrimaDelRinomino)(const std::string& temporaneo) = nullptr;
 
 namespace {
@@ -53,9 +54,10 @@ bool ScriviFileIntero(const std::string& percorso, std::string_view testo, std::
 
   std::FILE* f = std::fopen(temporaneo.c_str(), "w");
   if (!f) return Fallito(motivo, errno);
-  bool scritto = std::fwrite(testo.data(), 1, testo.size(), f) == testo.size();
+  bool scritto = std::fwrite(testo.data(), 1, testo.size(), f) == testo.size() &&
+                 std::fflush(f) == 0;
   int errore = errno;
-  if (scritto && !platform::flush_to_disk(f)) {
+  if (scritto && SincronizzaSuDisco && !platform::flush_to_disk(f)) {
     scritto = false;
     errore = errno;
   }

@@ -13,6 +13,11 @@
 bool ScriviFileIntero(const std::string& percorso, std::string_view testo,
                       std::string* motivo = nullptr);
 
+// 1 (the default): every file is flushed to the disk before it is renamed.
+// Tests that write thousands of games set 0 to spare the disk; a crash could
+// then leave an empty file.
+extern int SincronizzaSuDisco;
+
 // For tests: called with the temporary file's name after it is flushed and
 // before it is renamed; throwing from it stands for a crash at that moment.
 extern void (*ProvaPrimaDelRinomino)(const std::string& temporaneo);
