@@ -1,3 +1,4 @@
+#include "platform/console_traits.h"
 #include "speech/annuncio.h"
 
 #include <cstdio>
@@ -28,13 +29,9 @@ namespace {
 constexpr int kUnitaBufferNvda = 4096;
 constexpr int kByteBufferJaws = 4096;
 
-#ifdef _WIN32
-// A Windows screen reader reads the message box by itself.
-constexpr bool kParlaLeFinestre = false;
-#else
-// On a terminal nothing but us can read a dialog to the player.
-constexpr bool kParlaLeFinestre = true;
-#endif
+// On a terminal nothing but us can read a dialog to the player; a Windows
+// screen reader reads the message box by itself.
+constexpr bool kParlaLeFinestre = !platform::kScreenReaderFollowsConsole;
 
 // The screen readers learn the language from the backend; tell it on change.
 int lingua_comunicata = -1;

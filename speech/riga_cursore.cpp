@@ -1,3 +1,4 @@
+#include "platform/console_traits.h"
 #include "speech/riga_cursore.h"
 
 #include <string>
@@ -9,12 +10,8 @@ unsigned AnnunciFatti = 0;
 
 namespace {
 
-#ifdef _WIN32
-// The user's screen reader follows the cursor by itself.
-constexpr bool kLeggiLaRiga = false;
-#else
-constexpr bool kLeggiLaRiga = true;
-#endif
+// A Windows screen reader follows the cursor by itself.
+constexpr bool kLeggiLaRiga = !platform::kScreenReaderFollowsConsole;
 
 }  // namespace
 

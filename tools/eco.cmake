@@ -26,8 +26,8 @@ target_sources(vantorel_lib PRIVATE ${VANTOREL_ECO_DIR}/nome_variante.cpp)
 enable_testing()
 # Two runs give the same bytes.
 add_test(NAME eco_generator.same_bytes COMMAND sh -c
-  "d=$(mktemp -d) && $<TARGET_FILE:vantorel-eco> '${VANTOREL_ECO_PGN}' $d/a.bin $d/a.cpp && \
-   $<TARGET_FILE:vantorel-eco> '${VANTOREL_ECO_PGN}' $d/b.bin $d/b.cpp && \
+  "d=$(mktemp -d) && ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:vantorel-eco> '${VANTOREL_ECO_PGN}' $d/a.bin $d/a.cpp && \
+   ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:vantorel-eco> '${VANTOREL_ECO_PGN}' $d/b.bin $d/b.cpp && \
    cmp $d/a.bin $d/b.bin && cmp $d/a.cpp $d/b.cpp && cmp $d/a.bin '${VANTOREL_ECO_DIR}/eco.bin'; \
    r=$?; rm -rf $d; exit $r")
 

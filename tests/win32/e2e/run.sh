@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Runs one driver script against vantorel.exe in a fresh working directory
+# and answers the message boxes the script announces: a step "signal
+# box-<key>" makes this script wait for the box, press <key> in it with
+# xdotool and write "box-answered".
+#   run.sh <steps> <vantorel.exe> <driver.exe> <nvda.dll>
+set -euo pipefail
+steps=$(realpath "$1") program=$(realpath "$2") driver=$(realpath "$3") nvda=$(realpath "$4")
+defaults=$(realpath "$(dirname "$0")/../../fixtures/ini/default_en.ini")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+# The default settings with those the script asks for in its "# set:" lines.
+cp "$defaults" vantorel.ini
+while read -r key value; do
+  sed -i "s/^\\\$\t$key\t.*/\$\t$key\t$value/" vantorel.ini
+done < <(sed -n 's/^# set: //p' "$steps")
+if grep -q '^# nvda' "$steps"; then cp "$nvda" nvda.dll; fi
+cp "$steps" steps.txt
+
+wine "$driver" "$(winepath -w "$program")" steps.txt </dev/null >driver.log 2>&1 &
+driver_pid=$!
+
+answer_box() {  # key
+  local id
+  id=$(timeout 30 xdotool search --sync --name '^Attention!$' | head -n1) || return 1
+  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+  xdotool key "$1"
+  for _ in $(seq 600); do
+    xdotool search --name '^Attention!$' >/dev/null 2>&1 || break
+    sleep 0.05
+  done
+  rm -f "box-$1"
+  echo 1 >box-answered.tmp && mv box-answered.tmp box-answered
+}
+
+status=0
+while kill -0 "$driver_pid" 2>/dev/null; do
+  for f in box-*; do
+    [ -e "$f" ] && [ "$f" != box-answered ] || continue
+    rm -f box-answered
+    answer_box "${f#box-}" || { echo "no message box appeared for $f"; status=1; }
+  done
+  sleep 0.05
+done
+wait "$driver_pid" || status=$?
+cat driver.log
+[ -f nvda.log ] && { echo "--- nvda.log"; cat nvda.log; }
+exit "$status"
