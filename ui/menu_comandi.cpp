@@ -16,6 +16,9 @@
 #include "data/msg_ui.h"
 #include "platform/platform.h"
 #include "record/partita.h"
+#include "record/pgn.h"
+#include "record/report.h"
+#include "record/visualizza.h"
 #include "speech/annunci.h"
 #include "speech/annuncio.h"
 #include "ui/comandi.h"
@@ -81,8 +84,11 @@ void MenuPrincipale(int voce) {
     comando_esci();
     return;
   }
-  // Validating a log (5) and opening the guide (6) are not built yet.
-  NonDisponibile();
+  comando_ChiudiMenu();
+  if (voce == 5)
+    comando_VerificaReport();
+  else if (voce == 6)
+    comando_VisualizzaGuida();
 }
 
 void MenuOrologio(int voce) {
@@ -128,8 +134,27 @@ void MenuPartita(int voce) {
       comando_ChiudiMenu();
       comando_RitiraUltimaMossa();
       return;
+    case 3:
+      comando_ChiudiMenu();
+      comando_CopiaPartitaNegliAppunti();
+      return;
+    case 8:
+      comando_ChiudiMenu();
+      comando_VisualizzaListaMosse();
+      return;
+    case 9:
+      comando_ChiudiMenu();
+      comando_VisualizzaPartitaPgn();
+      return;
+    case 10:
+      comando_ChiudiMenu();
+      comando_VisualizzaPartitaHtml();
+      return;
+    case 11:
+      comando_ChiudiMenu();
+      comando_VisualizzaPartitaLog();
+      return;
     default:
-      // Copy (3) and the file viewers (8 to 11) are not built yet.
       NonDisponibile();
       return;
   }

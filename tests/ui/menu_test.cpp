@@ -532,7 +532,7 @@ TEST_F(Menu, CommandItemsCloseTheMenus) {
 TEST_F(Menu, ItemsNotBuiltYetRefuse) {
   struct Caso {
     int menu, voce;
-  } casi[] = {{0, 5}, {0, 6}, {2, 3}, {2, 8}, {2, 9}, {2, 10}, {2, 11}, {21, 8}};
+  } casi[] = {{21, 8}};
   for (const auto& c : casi) {
     comando_ApriMenu(c.menu, c.voce);
     Dimentica();
@@ -542,6 +542,26 @@ TEST_F(Menu, ItemsNotBuiltYetRefuse) {
     ASSERT_EQ(fake.tones.size(), 1u);
     EXPECT_EQ(fake.tones[0].hz, 2000);
     EXPECT_EQ(fake.tones[0].ms, 50);
+  }
+}
+
+TEST_F(Menu, TheGameFileItemsCloseTheMenusAndCarryOutTheirCommand) {
+  struct Caso {
+    int voce;
+    std::string file;  // opened, or "" for the copy
+  } casi[] = {{3, ""}, {8, "MoveList.txt"}, {9, NomePartita}, {11, FileReport}};
+  for (const auto& c : casi) {
+    comando_ApriMenu(2, c.voce);
+    fake.opened_files.clear();
+    fake.clipboard_writes.clear();
+    Premi(VK_RETURN);
+    EXPECT_EQ(focus, 0) << c.voce;
+    if (c.file.empty()) {
+      EXPECT_EQ(fake.clipboard_writes.size(), 1u);
+    } else {
+      ASSERT_EQ(fake.opened_files.size(), 1u) << c.voce;
+      EXPECT_EQ(fake.opened_files[0], std::filesystem::absolute(c.file).string());
+    }
   }
 }
 
