@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "book/costruttore_libro.h"
+#include "clock/appunti_file.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
 #include "data/messages.h"
@@ -77,12 +78,19 @@ void AvviaCostruzioneLibroDa(const std::string& pgn) {
   c.attivo.store(1, std::memory_order_release);
   try {
     c.filo = std::thread(CostruisciLibro);
+    // "0%" at once: the user hears that the build has started.
+    AnnunciaProgressoCostruzione();
   } catch (const std::system_error&) {
     c.attivo.store(0, std::memory_order_release);
     Chiudi();
     c.libro.clear();
     FinestraDiDialogo(Testo(StrImpossibileCostruireLibro), 64);
   }
+}
+
+void AvviaCostruzioneLibro() {
+  std::string pgn;
+  if (LeggiNomeFileNegliAppunti(pgn)) AvviaCostruzioneLibroDa(pgn);
 }
 
 void CostruisciLibro() {

@@ -67,6 +67,8 @@ bool ScriviLibro(const std::string& percorso, const std::vector<NodoLibro>& libr
 // Opens the PGN file and the book and starts the thread; refused while the
 // clock runs.
 void AvviaCostruzioneLibroDa(const std::string& pgn);
+// CTRL+B and the book menu: the PGN file is the one copied in the file manager.
+void AvviaCostruzioneLibro();
 // The thread procedure.
 void CostruisciLibro();
 // Called by the main loop once the builder is done: joins it, writes the

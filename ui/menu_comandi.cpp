@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "book/costruttore_libro.h"
 #include "book/eco.h"
 #include "book/esploratore_libro.h"
 #include "book/libro.h"
@@ -229,8 +230,11 @@ void MenuLibro(int voce) {
     case 7:
       AttivaAttesaInputIntero(ColonnaValoreMenu(21));
       return;
+    case 8:
+      comando_ChiudiMenu();
+      AvviaCostruzioneLibro();
+      return;
     default:
-      // The builder waits for the reader of the file copied in the file manager.
       NonDisponibile();
   }
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "book/costruttore_libro.h"
 #include "book/eco.h"
 #include "book/esploratore_libro.h"
 #include "book/libro.h"
@@ -99,8 +100,7 @@ void TastoCtrlShift(const platform::KeyEvent& k) {
   if (c >= 1 && c <= 4) ParametroRapido(incremento[c - 1], 5);
 }
 
-// CTRL alone. The book builder belongs to a part of the program not built
-// yet: its key does nothing for now.
+// CTRL alone.
 void TastoCtrl(const platform::KeyEvent& k) {
   const int tempo[4] = {iniP1T, iniP2T, iniP3T, iniP4T};
   int c = Cifra(k.virtual_key);
@@ -129,6 +129,9 @@ void TastoCtrl(const platform::KeyEvent& k) {
       return;
     case 'C':
       comando_CopiaPartitaNegliAppunti();
+      return;
+    case 'B':
+      AvviaCostruzioneLibro();
       return;
     case 'A':
       Interruttore(iniautorefresh);

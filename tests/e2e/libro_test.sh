@@ -46,6 +46,24 @@ start_program "$programma"
 appunti() { [ "$(xclip -selection clipboard -o 2>/dev/null | tr -d '\r')" = "$1" ]; }
 
 vede "Move or value =>"
+
+# A PGN file copied in a stand-in file manager becomes the book to build.
+cat >"$work/partite.pgn" <<'PGN'
+[Event "a"]
+1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Ba4 Nf6 *
+
+[Event "b"]
+1. d4 d5 2. c4 e6 3. Nc3 Nf6 4. Bg5 Be7 1-0
+PGN
+printf 'copy\nfile://%s' "$work/partite.pgn" |
+  xclip -selection clipboard -t x-special/gnome-copied-files -i
+tasto C-b
+sente "Games that meet the specified criteria: 2."
+vede "New lines inserted in the book: 2."
+tasto Enter
+[ "$(od -An -tu4 -w16 -N16 "$work/my_book.vobf" | tr -s ' ')" = " 14644 16 128 1" ] ||
+  fail "the built book: $(od -An -tu4 -w16 "$work/my_book.vobf" | head -3)"
+
 tasto C-e
 sente "Book explorer activated. white 1:  pawn to Echo 4 -> (3 lines). B00, King's pawn opening. 1 of 2"
 vede "Current node: 1. e4 - (3 lines) - 1 of 2"

@@ -528,23 +528,6 @@ TEST_F(Menu, CommandItemsCloseTheMenus) {
   EXPECT_EQ(UltimoDialogo(), "Initial position");
 }
 
-// Commands of parts not built yet refuse with a tone and change nothing.
-TEST_F(Menu, ItemsNotBuiltYetRefuse) {
-  struct Caso {
-    int menu, voce;
-  } casi[] = {{21, 8}};
-  for (const auto& c : casi) {
-    comando_ApriMenu(c.menu, c.voce);
-    Dimentica();
-    Premi(VK_RETURN);
-    EXPECT_EQ(focus, 2) << c.menu << "/" << c.voce;
-    EXPECT_EQ(MenuAttivo, c.menu);
-    ASSERT_EQ(fake.tones.size(), 1u);
-    EXPECT_EQ(fake.tones[0].hz, 2000);
-    EXPECT_EQ(fake.tones[0].ms, 50);
-  }
-}
-
 TEST_F(Menu, TheGameFileItemsCloseTheMenusAndCarryOutTheirCommand) {
   struct Caso {
     int voce;
