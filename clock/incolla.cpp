@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "clock/aggiudica.h"
+#include "clock/appunti_file.h"
 #include "clock/cadenza.h"
 #include "clock/orologio.h"
 #include "config/ini.h"
@@ -17,6 +20,7 @@
 #include "core/notazione.h"
 #include "core/posizione.h"
 #include "data/messages.h"
+#include "data/msg_appunti.h"
 #include "data/msg_clock.h"
 #include "data/msg_incolla.h"
 #include "data/msg_ui.h"
@@ -91,6 +95,22 @@ int RifiutoOPartitaParziale(DatiPartita* d, int i, const std::string& motivo) {
 }
 
 }  // namespace
+
+int CaricaPartitaDaFileCopiato(DatiPartita* d) {
+  std::optional<std::vector<std::string>> file = platform::current().clipboard_files();
+  if (!file || file->empty()) return -1;
+  std::string percorso;
+  if (!LeggiNomeFileNegliAppunti(percorso)) return 0;
+  std::ifstream f(percorso, std::ios::binary);
+  if (!f) {
+    MsgFileNonTrovato(percorso.c_str());
+    return 0;
+  }
+  std::stringstream testo;
+  testo << f.rdbuf();
+  LeggiDatiPartitaDaStringa(testo.str().c_str(), d);
+  return 1;
+}
 
 int CaricaPartitaDagliAppunti(DatiPartita* d) {
   std::optional<std::string> testo = platform::current().clipboard_text();
@@ -200,8 +220,10 @@ void comando_incolla() {
   // only once the pasted game is accepted and the user agrees.
   static DatiPartita d;
   InizializzaStrutturaDatiPartita(&d);
-  if (!CaricaPartitaDagliAppunti(&d)) {
-    FinestraDiDialogo(Testo(MsgAppuntiIllegibili), 64);
+  int da_file = CaricaPartitaDaFileCopiato(&d);
+  if (da_file == 0) return;
+  if (da_file < 0 && !CaricaPartitaDagliAppunti(&d)) {
+    FinestraDiDialogo(Testo(MsgNonLeggoAppunti), 64);
     return;
   }
   if (!MosseRegolariSenzaToccareLaPartita(&d)) return;

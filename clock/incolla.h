@@ -10,6 +10,9 @@
 // question or a failed save leave the current game exactly as it was.
 void comando_incolla();
 
+// Reads the one PGN file copied in the file manager into d: 1 when read, 0
+// when refused (the reason shown), -1 when no file was copied.
+int CaricaPartitaDaFileCopiato(DatiPartita* d);
 // Reads the clipboard's text into d. 0 when the clipboard holds no text.
 int CaricaPartitaDagliAppunti(DatiPartita* d);
 

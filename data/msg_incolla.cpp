@@ -1,11 +1,5 @@
 #include "data/msg_incolla.h"
 
-const char* const MsgAppuntiIllegibili[3] = {
-    "Impossibile leggere gli appunti.",
-    "Unable to read the clipboard.",
-    "No se puede leer el portapapeles.",
-};
-
 const char* const MsgNessunaMossaNegliAppunti[3] = {
     "Nessuna mossa trovata negli appunti.",
     "No moves found on clipboard.",

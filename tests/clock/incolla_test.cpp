@@ -12,8 +12,8 @@
 #include "config/ini.h"
 #include "core/posizione.h"
 #include "record/partita.h"
-#include "record/scrittura_atomica.h"
 #include "record/report.h"
+#include "record/scrittura_atomica.h"
 #include "tests/core/verifica.h"
 #include "tests/support/ambiente_finto.h"
 #include "tests/ui/scenario.h"
@@ -277,6 +277,38 @@ TEST_F(Incolla, ThePasteItemOfTheGameMenu) {
   Esegui();
   EXPECT_EQ(MosseGiocate(), (V{"e4", "c6"}));
   EXPECT_EQ(focus, 0);
+}
+
+TEST_F(Incolla, APgnFileCopiedInTheFileManager) {
+  Avvia();
+  const std::string cartella = std::string(VANTOREL_SOURCE_DIR) + "/tests/fixtures/paste/";
+  fake.clipboard = "1. d4 *";  // a file copied wins over the text some file managers add
+  fake.copied_files = std::vector<std::string>{cartella + "virgolette_escape.pgn"};
+  fake.ctrl('V');
+  Esegui();
+  EXPECT_EQ(MosseGiocate(), (V{"f3", "e5", "g4", "Qh4#"}));
+  EXPECT_STREQ(StrWhiteCognome, "O\"Brien");
+
+  const StatoPartita prima = Stato();
+  struct Caso {
+    std::vector<std::string> file;
+    const char* dialogo;
+  } casi[] = {
+      {{cartella + "bom.pgn", cartella + "nome_utf8.pgn"},
+       "The clipboard has more than one file.\nOnly one file can be read at a time."},
+      {{cartella + "non_esiste.pgn"}, "The /"},
+  };
+  for (const auto& c : casi) {
+    fake.copied_files = c.file;
+    fake.dialogs.clear();
+    Incolla_("1. d4 *");
+    EXPECT_EQ(UltimoDialogo().substr(0, std::strlen(c.dialogo)), c.dialogo);
+    EXPECT_TRUE(Stato() == prima) << c.dialogo;
+  }
+  // No file copied: the text is read.
+  fake.copied_files = std::vector<std::string>{};
+  Incolla_("1. d4 *");
+  EXPECT_EQ(MosseGiocate(), V{"d4"});
 }
 
 TEST_F(Incolla, GamesAtAndPastTheLimitOfPlies) {
