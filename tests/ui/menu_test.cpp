@@ -593,42 +593,66 @@ struct RigheMenu : Menu {
   void SetUp() override {}
 };
 
-// The rows of two menus; the texts of each language are the message tables' own.
-TEST_F(RigheMenu, ClockAndAlarmsRows) {
-  const std::vector<std::string> orologio = {
-      ConTasto("  Clock (opened)", "ALT+O"),
-      "",
-      ConTasto("    Start the clock", "CTRL+ENTER"),
-      ConTasto("    Time control (closed)", "ALT+C"),
-      ConTasto("    Alarms (closed)", "ALT+(1-5)"),
-      ConTasto("    Bonuses and penalties (closed)", "CTRL+±"),
-      ConTasto("    Disable auto refresh of the time", "CTRL+A"),
-      ""};
-  const std::vector<std::string> allarmi = {ConTasto("  Alarms (opened)", "ALT+(1-5)"),
-                                            "",
-                                            ConValore("    First alarm", 44, "60 minutes left"),
-                                            ConValore("    Second alarm", 44, "45 minutes left"),
-                                            ConValore("    Third alarm", 44, "30 minutes left"),
-                                            ConValore("    Fourth alarm", 44, "15 minutes left"),
-                                            ConValore("    Fifth alarm", 44, "0 disabled"),
-                                            ""};
-  Avvia(1);
-  ParametroIni[inia5].valore = 0;
-  for (int menu : {1, 6}) {
-    const auto& righe = menu == 1 ? orologio : allarmi;
-    comando_ApriMenu(menu, NumeroVociMenu[menu]);
-    for (std::size_t i = 0; i < righe.size(); ++i)
-      EXPECT_EQ(fake.row(44 + static_cast<int>(i)), righe[i]) << " row " << 44 + i;
-  }
-  // After a label with a two-byte character ("penalità"), a shortcut with one ends at column
-  // 76 too.
-  for (int lingua = 0; lingua < 3; ++lingua) {
-    ParametroIni[inilang].valore = lingua;
+TEST_F(RigheMenu, ClockAndAlarmsInEachLanguage) {
+  struct Caso {
+    int lingua;
+    std::vector<std::string> orologio, allarmi;
+  } casi[] = {
+      {0,
+       {ConTasto("  Orologio (aperto)", "ALT+O"), "",
+        ConTasto("    Orologio in moto", "CTRL+ENTER"),
+        ConTasto("    Cadenza di gioco (chiuso)", "ALT+C"),
+        ConTasto("    Allarmi (chiuso)", "ALT+(1-5)"),
+        ConTasto("    Bonus e penalità (chiuso)", "CTRL+±"),
+        ConTasto("    Disattiva aggiornamento automatico del tempo", "CTRL+A"), ""},
+       {ConTasto("  Allarmi (aperto)", "ALT+(1-5)"), "",
+        ConValore("    Primo allarme", 44, "60 minuti rimasti"),
+        ConValore("    Secondo allarme", 44, "45 minuti rimasti"),
+        ConValore("    Terzo allarme", 44, "30 minuti rimasti"),
+        ConValore("    Quarto allarme", 44, "15 minuti rimasti"),
+        ConValore("    Quinto allarme", 44, "0 disattivo"), ""}},
+      {1,
+       {ConTasto("  Clock (opened)", "ALT+O"), "", ConTasto("    Start the clock", "CTRL+ENTER"),
+        ConTasto("    Time control (closed)", "ALT+C"),
+        ConTasto("    Alarms (closed)", "ALT+(1-5)"),
+        ConTasto("    Bonuses and penalties (closed)", "CTRL+±"),
+        ConTasto("    Disable auto refresh of the time", "CTRL+A"), ""},
+       {ConTasto("  Alarms (opened)", "ALT+(1-5)"), "",
+        ConValore("    First alarm", 44, "60 minutes left"),
+        ConValore("    Second alarm", 44, "45 minutes left"),
+        ConValore("    Third alarm", 44, "30 minutes left"),
+        ConValore("    Fourth alarm", 44, "15 minutes left"),
+        ConValore("    Fifth alarm", 44, "0 disabled"), ""}},
+      {2,
+       {ConTasto("  Reloj (abrió)", "ALT+O"), "", ConTasto("    Arrancar el relój", "CTRL+ENTER"),
+        ConTasto("    Ritmo de juego (cerrado)", "ALT+C"),
+        ConTasto("    Alarmas (cerrado)", "ALT+(1-5)"),
+        ConTasto("    Bonificaciones y sanciones (cerrado)", "CTRL+±"),
+        ConTasto("    Desactivar refresco automático del tiempo", "CTRL+A"), ""},
+       {ConTasto("  Alarmas (abrió)", "ALT+(1-5)"), "",
+        ConValore("    Primera alarma", 44, "60 minutos restantes"),
+        ConValore("    Segunda alarma", 44, "45 minutos restantes"),
+        ConValore("    Tercera alarma", 44, "30 minutos restantes"),
+        ConValore("    Cuarta alarma", 44, "15 minutos restantes"),
+        ConValore("    Quinta alarma", 44, "0 desactivado"), ""}},
+  };
+  for (const auto& c : casi) {
+    Avvia(c.lingua);
+    ParametroIni[inia5].valore = 0;
+    for (int menu : {1, 6}) {
+      const auto& righe = menu == 1 ? c.orologio : c.allarmi;
+      comando_ApriMenu(menu, NumeroVociMenu[menu]);
+      for (std::size_t i = 0; i < righe.size(); ++i)
+        EXPECT_EQ(fake.row(44 + static_cast<int>(i)), righe[i]) << c.lingua << " row " << 44 + i;
+      comando_ChiudiMenu();
+    }
+    // The shortcut with a two-byte character ends at column 76 too.
     comando_ApriMenu(1, 0);
-    EXPECT_EQ(fake.screen.cell(76, 49), U'±') << lingua;
-    EXPECT_EQ(fake.screen.cell(71, 49), U'C') << lingua;
+    EXPECT_EQ(fake.screen.cell(76, 49), U'±');
+    EXPECT_EQ(fake.screen.cell(71, 49), U'C');
+    comando_ChiudiMenu();
+    Scenario::TearDown();
   }
-  ParametroIni[inilang].valore = 1;
 }
 
 // Every label and its shortcut fit on the 80-column row without overlapping.
