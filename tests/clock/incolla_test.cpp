@@ -289,6 +289,7 @@ TEST_F(Incolla, APgnFileCopiedInTheFileManager) {
   EXPECT_EQ(MosseGiocate(), (V{"f3", "e5", "g4", "Qh4#"}));
   EXPECT_STREQ(StrWhiteCognome, "O\"Brien");
 
+  PartitaSalvata = 1;  // as Incolla_ leaves it, so that no save question comes first
   const StatoPartita prima = Stato();
   struct Caso {
     std::vector<std::string> file;
