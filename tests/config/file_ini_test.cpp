@@ -34,7 +34,7 @@ struct FileIniTest : AmbienteFinto {
 
 TEST_F(FileIniTest, TheEnglishDefaultFileIsLaidOutExactly) {
   ASSERT_EQ(ScriviIni(), 1);
-  const std::string testo = LeggiFile(NomeFileIni);
+  const std::string testo = LeggiTesto(NomeFileIni);
   EXPECT_EQ(testo, Fixture("default_en.ini"));
   // The lines quoted as examples of the layout.
   EXPECT_EQ(testo.rfind("\nclock mode. Default 1. Values allowed: min 0, max 5.\n\t0=\tA recursive "
@@ -59,7 +59,7 @@ TEST_F(FileIniTest, MissingFileGivesDefaultsAndANewFile) {
   LeggiIni();
   EXPECT_EQ(Testi(), std::vector<std::string>{"Vantorel.ini not found.\nloading default values."});
   EXPECT_EQ(ParametroIni[iniP1T].valore, 120);
-  EXPECT_EQ(LeggiFile(NomeFileIni), Fixture("default_en.ini"));
+  EXPECT_EQ(LeggiTesto(NomeFileIni), Fixture("default_en.ini"));
 }
 
 TEST_F(FileIniTest, TheDefaultFileReadsBackSilently) {
@@ -77,7 +77,7 @@ TEST_F(FileIniTest, OnlyTheLanguageGivenReportsMissingKeysInThatLanguage) {
   EXPECT_EQ(Testi(), std::vector<std::string>{
                          "Faltan algunos parámetros en vantorel.ini.\ncargando los valores "
                          "predeterminados."});
-  const std::string testo = LeggiFile(NomeFileIni);
+  const std::string testo = LeggiTesto(NomeFileIni);
   EXPECT_EQ(Righe(testo, "$\t"), 26);
   EXPECT_NE(testo.find("$\tlang\t2\n"), std::string::npos);
   EXPECT_NE(testo.find("idioma . Predeterminado english. Valores permitidos: min 0, max 2.\n"),
@@ -126,7 +126,7 @@ TEST_F(FileIniTest, UnknownKeysDiscardTheWholeFile) {
               "'vantorel.ini' non leggibile.\nCaricamento dei valori predefiniti.");
     EXPECT_EQ(ParametroIni[iniP1T].valore, 120) << quirk;
     EXPECT_EQ(lang(), 1);
-    EXPECT_EQ(LeggiFile(NomeFileIni), Fixture("default_en.ini")) << quirk;
+    EXPECT_EQ(LeggiTesto(NomeFileIni), Fixture("default_en.ini")) << quirk;
   }
 }
 
@@ -203,7 +203,7 @@ TEST_F(FileIniTest, EveryLanguageRoundTrips) {
 TEST_F(FileIniTest, ItalianCommentsAreInItalian) {
   ParametroIni[inilang].valore = 0;
   ScriviIni();
-  const std::string testo = LeggiFile(NomeFileIni);
+  const std::string testo = LeggiTesto(NomeFileIni);
   EXPECT_NE(testo.find("\nincremento in secondi nel Secondo periodo. Predefinito 0. Valori "
                        "ammessi: min 0, max 600.\n"),
             std::string::npos);
@@ -223,7 +223,7 @@ TEST_F(FileIniTest, AnUnwritableFileIsReportedOnceAndTheOldFileStays) {
   // Once writing works again, a later failure is reported again.
   std::filesystem::remove("vantorel.ini.tmp");
   EXPECT_EQ(ScriviIni(), 1);
-  EXPECT_NE(LeggiFile(NomeFileIni).find("$\tP1T\t5\n"), std::string::npos);
+  EXPECT_NE(LeggiTesto(NomeFileIni).find("$\tP1T\t5\n"), std::string::npos);
   std::filesystem::remove(NomeFileIni);
   std::filesystem::create_directory(NomeFileIni);  // the rename now fails
   EXPECT_EQ(ScriviIni(), 0);
@@ -248,7 +248,9 @@ TEST_F(FileIniTest, ALinkIsWrittenThroughToItsTarget) {
   namespace fs = std::filesystem;
   fs::create_directory("altrove");
   std::ofstream("altrove/impostazioni.ini", std::ios::binary) << Fixture("default_en.ini");
-  fs::create_symlink("altrove/impostazioni.ini", NomeFileIni);
+  std::error_code e;
+  fs::create_symlink("altrove/impostazioni.ini", NomeFileIni, e);
+  if (e) GTEST_SKIP() << "no symbolic links here: " << e.message();
   ParametroIni[iniP1T].valore = 5;
   EXPECT_EQ(ScriviIni(), 1);
   EXPECT_TRUE(fs::is_symlink(NomeFileIni));

@@ -8,7 +8,7 @@
 namespace orologio_test {
 namespace {
 
-std::string FileIni() { return LeggiFile(NomeFileIni); }
+std::string FileIni() { return LeggiTesto(NomeFileIni); }
 
 struct ImpostaParametroTest : AmbienteOrologio {
   int Imposta(int indice, const std::string& testo, int risposta = IDYES) {

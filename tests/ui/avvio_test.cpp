@@ -59,7 +59,6 @@ TEST_F(Avvio, StartUpScreenInItalianAndSpanish) {
   EXPECT_EQ(fake.row(40), std::string(27, ' ') + "Mossa o valore =>");
   EXPECT_EQ(fake.row(17).find("Cadenza di gioco: "), fake.row(17).find_first_not_of(' '));
   TearDown();
-  prima.clear();
   fake.screen.clear();
   Avvia(2);
   EXPECT_EQ(fake.row(18), Centrata("La posición actuál es la inicial"));
@@ -107,7 +106,6 @@ TEST_F(Avvio, OtherFormsOfTheSameMove) {
     EXPECT_EQ(std::string(ElencoStringaMossa[1]), "e4") << testo;
     EXPECT_EQ(ContatoreMosse, 1u) << testo;
     TearDown();
-    prima.clear();
   }
 }
 

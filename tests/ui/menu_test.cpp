@@ -1,5 +1,6 @@
 // The menus driven through the key table: opening from every key, moving,
 // going back, submenus, toggles, value entry, and what the screen shows.
+#include "platform/console_traits.h"
 #include "ui/menu.h"
 
 #include <cstdio>
@@ -144,8 +145,11 @@ TEST_F(Menu, DownAndUpWrapThroughTheTitleWithASilentTone) {
     EXPECT_EQ(RigaCursore(), p.voce == 5 ? 44 : 46 + p.voce);
     EXPECT_EQ(Toni(50000), p.silenzioso ? 1 : 0) << p.voce;
     EXPECT_EQ(fake.tones.size(), p.silenzioso ? 1u : 0u);
-    // The program announces nothing: the line under the cursor is read.
-    EXPECT_EQ(scenario::parlato, std::vector<std::string>{p.letto});
+    // The program announces nothing: the line under the cursor is read (on
+    // Windows by the screen reader itself).
+    EXPECT_EQ(scenario::parlato, platform::kScreenReaderFollowsConsole
+                                     ? std::vector<std::string>{}
+                                     : std::vector<std::string>{p.letto});
   }
 }
 

@@ -3,15 +3,16 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
 #include "speech/annuncio.h"
+#include "tests/support/cartella_temporanea.h"
 #include "ui/ciclo.h"
 #include "ui/comandi.h"
 #include "ui/stato.h"
@@ -32,15 +33,12 @@ inline unsigned long Zitto() { return 0; }
 
 struct Scenario : ::testing::Test {
   platform::FakeBackend fake;
-  std::filesystem::path cartella, prima;
+  std::unique_ptr<CartellaTemporanea> cartella;
 
   // lingua: 0 it, 1 en, 2 es. With voce, a screen reader is the channel, so
   // every announcement is heard by the test.
   void Avvia(int lingua = 1, bool voce = true) {
-    prima = std::filesystem::current_path();
-    char modello[] = "/tmp/vantorel-ui-XXXXXX";
-    cartella = mkdtemp(modello);
-    std::filesystem::current_path(cartella);
+    cartella = std::make_unique<CartellaTemporanea>();
     std::FILE* f = std::fopen("vantorel.ini", "w");
     std::fprintf(f, "$ lang %d\n$ AssistanceType %d\n", lingua, voce ? 2 : 0);
     std::fclose(f);
@@ -62,10 +60,7 @@ struct Scenario : ::testing::Test {
     CaricaFinestraDiDialogo();
     FinestraDiDialogo(nullptr, 0);
     platform::install(nullptr);
-    if (!prima.empty()) {
-      std::filesystem::current_path(prima);
-      std::filesystem::remove_all(cartella);
-    }
+    cartella.reset();
   }
   // Handles every queued key.
   void Esegui() {

@@ -47,10 +47,7 @@ TEST_F(Verdetti, TheSquareQuerySaysTheNameThenTheContentWithoutCuttingIt) {
 // when the reading of the file has something to say.
 struct AvvioAscoltato : Ascolto {
   void AvviaConIni(const std::string& ini) {
-    prima = std::filesystem::current_path();
-    char modello[] = "/tmp/vantorel-ui-XXXXXX";
-    cartella = mkdtemp(modello);
-    std::filesystem::current_path(cartella);
+    cartella = std::make_unique<CartellaTemporanea>();
     if (!ini.empty()) {
       std::FILE* f = std::fopen("vantorel.ini", "w");
       std::fputs(ini.c_str(), f);
