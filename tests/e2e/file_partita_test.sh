@@ -14,17 +14,7 @@ programma=$(realpath "$1")
 sed 's/^\$\tautosave\t0/$\tautosave\t1/' "$2" >"$work/vantorel.ini"
 grep -qP '^\$\tautosave\t1' "$work/vantorel.ini" || fail "could not turn automatic saving on"
 
-xpids=()
-stop_x() {
-  for p in "${xpids[@]}"; do kill "$p" 2>/dev/null || true; done
-  cleanup
-}
-trap stop_x EXIT
-Xvfb -displayfd 3 -nolisten tcp -screen 0 320x240x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xpids+=($!)
-wait_for file_exists "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY
+start_display
 
 start_program "$programma"
 vede() { wait_for screen_has "$1" || fail "not on the screen: $1"; }

@@ -8,22 +8,14 @@ if ! command -v Xvfb >/dev/null || ! command -v xclip >/dev/null; then
   exit 77
 fi
 
-xpids=()
-stop_x() {
-  for p in "${xpids[@]}"; do kill "$p" 2>/dev/null || true; done
-  cleanup
-}
-trap stop_x EXIT
-Xvfb -displayfd 3 -nolisten tcp -screen 0 320x240x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xpids+=($!)
-wait_for file_exists "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY
+start_display
 
-# xclip keeps the selection until another owner takes it.
+# xclip keeps the selection until another owner takes it; it takes it a moment
+# after it starts.
+appunti_sono() { [ "$(xclip -selection clipboard -o 2>/dev/null)" = "$(printf "%s" "$1")" ]; }
 clipboard() {
   printf "%s" "$1" | xclip -selection clipboard -i 2>/dev/null
-  [ "$(xclip -selection clipboard -o)" = "$(printf "%s" "$1")" ] || fail "xclip did not take the text"
+  wait_for appunti_sono "$1" || fail "xclip did not take the text"
 }
 
 start_program "$(realpath "$1")"

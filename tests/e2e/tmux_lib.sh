@@ -5,8 +5,10 @@ set -euo pipefail
 session=e2e
 sock="vantorel-e2e-$$-$RANDOM"
 work=$(mktemp -d)
+xvfb_pid=
 cleanup() {
   tmux -L "$sock" kill-server 2>/dev/null || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -18,6 +20,15 @@ fail() {
   echo "--- screen ---"
   t capture-pane -p -t "$session" 2>/dev/null || true
   exit 1
+}
+
+# A private X display for the clipboard, stopped at exit with the rest.
+start_display() {
+  Xvfb -displayfd 3 -nolisten tcp -screen 0 320x240x24 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  wait_for file_exists "$work/display" || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n1 "$work/display")"
+  unset WAYLAND_DISPLAY
 }
 
 # Retries a check until it holds, for up to 10 s (the program answers in
