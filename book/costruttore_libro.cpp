@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 
 #include "core/fai_mossa.h"
@@ -10,6 +9,7 @@
 #include "core/mosse_legali.h"
 #include "core/notazione.h"
 #include "core/posizione.h"
+#include "record/scrittura_atomica.h"
 
 RecordCostruttoreLibro CostruttoreLibro;
 void (*ProvaDopoPartita)(std::uint64_t letti) = nullptr;
@@ -388,24 +388,10 @@ bool LeggiLibro(const std::string& percorso, std::vector<NodoLibro>& libro) {
 }
 
 bool ScriviLibro(const std::string& percorso, const std::vector<NodoLibro>& libro) {
-  const std::string provvisorio = percorso + ".tmp";
-  {
-    std::ofstream f(provvisorio, std::ios::binary | std::ios::trunc);
-    std::vector<unsigned char> b;
-    b.reserve(libro.size() * DimensioneNodoLibro);
-    for (const NodoLibro& n : libro)
-      for (std::uint32_t v : {n.mossa, n.figlio, n.fratello, n.conteggio})
-        for (int s = 0; s < 32; s += 8) b.push_back(static_cast<unsigned char>(v >> s));
-    f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-    f.close();
-    if (!f) {
-      std::error_code e;
-      std::filesystem::remove(provvisorio, e);
-      return false;
-    }
-  }
-  std::error_code e;
-  std::filesystem::rename(provvisorio, percorso, e);
-  if (e) std::filesystem::remove(provvisorio, e);
-  return !e;
+  std::string b;
+  b.reserve(libro.size() * DimensioneNodoLibro);
+  for (const NodoLibro& n : libro)
+    for (std::uint32_t v : {n.mossa, n.figlio, n.fratello, n.conteggio})
+      for (int s = 0; s < 32; s += 8) b.push_back(static_cast<char>(v >> s));
+  return ScriviFileIntero(percorso, b, nullptr, true);
 }

@@ -61,7 +61,7 @@ EsitoCostruzione CostruisciLibroDa(std::FILE* pgn, std::vector<NodoLibro>& libro
 // Whether an existing book can be extended: whole nodes, every link forwards.
 bool LibroIntegro(const std::vector<NodoLibro>& libro);
 bool LeggiLibro(const std::string& percorso, std::vector<NodoLibro>& libro);
-// Writes the book to a temporary file and renames it over the old one.
+// Writes the book whole or not at all (record/scrittura_atomica.h).
 bool ScriviLibro(const std::string& percorso, const std::vector<NodoLibro>& libro);
 
 // Opens the PGN file and the book and starts the thread; refused while the

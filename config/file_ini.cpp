@@ -9,6 +9,7 @@
 #include "data/messages.h"
 #include "data/msg_config.h"
 #include "platform/platform.h"
+#include "record/scrittura_atomica.h"
 #include "speech/annuncio.h"
 
 namespace {
@@ -168,28 +169,9 @@ std::filesystem::path Destinazione() {
 }  // namespace
 
 int ScriviIni() {
-  const std::string testo = TestoIni();
   const std::filesystem::path destinazione = Destinazione();
-  // The temporary file stands beside the file it replaces, so that the rename stays within
-  // one directory.
-  const std::string provvisorio = destinazione.string() + ".tmp";
   // Text mode: line feeds become CR LF where the platform wants them.
-  bool ok = false;
-  std::FILE* f = destinazione.empty() ? nullptr : std::fopen(provvisorio.c_str(), "w");
-  if (f) {
-    ok = std::fwrite(testo.data(), 1, testo.size(), f) == testo.size();
-    ok = (std::fclose(f) == 0) && ok;
-    if (ok) {
-      std::error_code errore;
-      // The new file keeps the permissions of the one it replaces.
-      const auto stato = std::filesystem::status(destinazione, errore);
-      if (!errore) std::filesystem::permissions(provvisorio, stato.permissions(), errore);
-      errore.clear();
-      std::filesystem::rename(provvisorio, destinazione, errore);
-      ok = !errore;
-    }
-    if (!ok) std::remove(provvisorio.c_str());
-  }
+  const bool ok = !destinazione.empty() && ScriviFileIntero(destinazione.string(), TestoIni());
   if (ok) {
     scrittura_fallita_segnalata = false;
     return 1;

@@ -13,6 +13,16 @@
 int SincronizzaSuDisco = 1;
 void (*ProvaPrimaDelRinomino)(const std::string& temporaneo) = nullptr;
 
+const OperazioniFile OperazioniReali = {
+    [](const char* nome, const char* modo) { return std::fopen(nome, modo); },
+    [](const void* dati, std::size_t n, std::FILE* f) { return std::fwrite(dati, 1, n, f); },
+    [](std::FILE* f) { return std::fflush(f); },
+    [](std::FILE* f) { return platform::flush_to_disk(f); },
+    [](std::FILE* f) { return std::fclose(f); },
+    [](const std::string& da, const std::string& a) { return platform::replace_file(da, a); },
+};
+OperazioniFile OperazioniScrittura = OperazioniReali;
+
 namespace {
 
 // The reason in the user's language: the two a user can mend by name, the
@@ -40,8 +50,10 @@ bool Fallito(std::string* motivo, int errore) {
 
 }  // namespace
 
-bool ScriviFileIntero(const std::string& percorso, std::string_view testo, std::string* motivo) {
+bool ScriviFileIntero(const std::string& percorso, std::string_view testo, std::string* motivo,
+                      bool binario) {
   namespace fs = std::filesystem;
+  const OperazioniFile& op = OperazioniScrittura;
   fs::path destinazione(percorso);
   std::error_code e;
   if (destinazione.has_parent_path()) {
@@ -52,25 +64,30 @@ bool ScriviFileIntero(const std::string& percorso, std::string_view testo, std::
   static std::atomic<unsigned> contatore{0};
   std::string temporaneo = percorso + "." + std::to_string(++contatore) + ".tmp";
 
-  std::FILE* f = std::fopen(temporaneo.c_str(), "w");
+  std::FILE* f = op.apri(temporaneo.c_str(), binario ? "wb" : "w");
   if (!f) return Fallito(motivo, errno);
-  bool scritto = std::fwrite(testo.data(), 1, testo.size(), f) == testo.size() &&
-                 std::fflush(f) == 0;
+  errno = 0;
+  bool scritto = op.scrivi(testo.data(), testo.size(), f) == testo.size() && op.svuota(f) == 0;
   int errore = errno;
-  if (scritto && SincronizzaSuDisco && !platform::flush_to_disk(f)) {
+  if (scritto && SincronizzaSuDisco && !op.su_disco(f)) {
     scritto = false;
     errore = errno;
   }
-  if (std::fclose(f) != 0 && scritto) {
+  if (op.chiudi(f) != 0 && scritto) {
     scritto = false;
     errore = errno;
+  }
+  if (scritto) {
+    // A file the user made private stays private.
+    const fs::file_status vecchio = fs::status(destinazione, e);
+    if (!e && fs::exists(vecchio)) fs::permissions(temporaneo, vecchio.permissions(), e);
   }
   if (!scritto) {
     fs::remove(temporaneo, e);
     return Fallito(motivo, errore ? errore : EIO);
   }
   if (ProvaPrimaDelRinomino) ProvaPrimaDelRinomino(temporaneo);
-  if (!platform::replace_file(temporaneo, percorso)) {
+  if (!op.sostituisci(temporaneo, percorso)) {
     errore = errno;
     fs::remove(temporaneo, e);
     return Fallito(motivo, errore ? errore : EIO);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -7,6 +8,7 @@
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
+#include "record/scrittura_atomica.h"
 #include "tests/support/ambiente_finto.h"
 
 namespace {
@@ -51,7 +53,8 @@ TEST_F(FileIniTest, TheEnglishDefaultFileIsLaidOutExactly) {
        })
     EXPECT_NE(testo.find(riga), std::string::npos) << riga;
   EXPECT_TRUE(testo.ends_with("\n\n@ BookToConsult\tbook\n@ BookToBild\tmy_book\n"));
-  EXPECT_FALSE(std::filesystem::exists("vantorel.ini.tmp"));
+  // Nothing is left beside it.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
 
 TEST_F(FileIniTest, MissingFileGivesDefaultsAndANewFile) {
@@ -212,8 +215,11 @@ TEST_F(FileIniTest, ItalianCommentsAreInItalian) {
 
 TEST_F(FileIniTest, AnUnwritableFileIsReportedOnceAndTheOldFileStays) {
   Scrivi(Fixture("default_en.ini"));
-  // The temporary file cannot be created where a directory stands.
-  std::filesystem::create_directory("vantorel.ini.tmp");
+  // The temporary file cannot be created.
+  OperazioniScrittura.apri = [](const char*, const char*) -> std::FILE* {
+    errno = EACCES;
+    return nullptr;
+  };
   ParametroIni[iniP1T].valore = 5;
   EXPECT_EQ(ScriviIni(), 0);
   EXPECT_EQ(ScriviIni(), 0);
@@ -221,14 +227,15 @@ TEST_F(FileIniTest, AnUnwritableFileIsReportedOnceAndTheOldFileStays) {
                                               "last only until the program is closed."});
   EXPECT_EQ(LeggiFile(NomeFileIni), Fixture("default_en.ini"));
   // Once writing works again, a later failure is reported again.
-  std::filesystem::remove("vantorel.ini.tmp");
+  OperazioniScrittura = OperazioniReali;
   EXPECT_EQ(ScriviIni(), 1);
   EXPECT_NE(LeggiTesto(NomeFileIni).find("$\tP1T\t5\n"), std::string::npos);
   std::filesystem::remove(NomeFileIni);
   std::filesystem::create_directory(NomeFileIni);  // the rename now fails
   EXPECT_EQ(ScriviIni(), 0);
   EXPECT_EQ(fake.dialogs.size(), 2u);
-  EXPECT_FALSE(std::filesystem::exists("vantorel.ini.tmp"));
+  // Nothing is left beside it.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
 
 TEST_F(FileIniTest, AReadOnlyFileIsLeftAsItIs) {
