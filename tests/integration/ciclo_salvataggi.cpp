@@ -38,8 +38,7 @@ constexpr int kVersioni = 16;
 const char* const kLibro = "ciclo.vobf";
 
 std::vector<std::string> FileScritti() {
-  return {PercorsoListaMosse(), NomePartita, PercorsoScriptHtml(), FileReport, NomeFileIni,
-          kLibro};
+  return {PercorsoListaMosse(), NomePartita, PercorsoScriptHtml(), FileReport, NomeFileIni, kLibro};
 }
 
 std::string Leggi(const fs::path& p) {
@@ -58,8 +57,8 @@ bool ScriviVersione(int v) {
   for (unsigned i = 0; i < ContatoreMosse; ++i)
     AggiungiRecord(recMossaInserita, ElencoStringaMossa[i]);
   ParametroIni[iniP1T].valore = v + 1;
-  const std::vector<NodoLibro> libro = {{static_cast<std::uint32_t>(Mossa(62, 45, 5)), 0, 0,
-                                         static_cast<std::uint32_t>(v + 1)}};
+  const std::vector<NodoLibro> libro = {
+      {static_cast<std::uint32_t>(Mossa(62, 45, 5)), 0, 0, static_cast<std::uint32_t>(v + 1)}};
   const bool partita = SalvaPartita() == 1;
   const bool ini = ScriviIni() == 1;
   return ScriviLibro(kLibro, libro) && partita && ini;
@@ -93,7 +92,8 @@ int Verifica(const fs::path& cartella) {
     const bool pronta = fs::exists(qui / "pronta");
     fs::create_directories(qui);
     fs::current_path(qui);
-    if (!pronta && !ScriviVersione(v)) return std::fprintf(stderr, "version %d not written\n", v), 1;
+    if (!pronta && !ScriviVersione(v))
+      return std::fprintf(stderr, "version %d not written\n", v), 1;
     for (const std::string& f : FileScritti()) versioni[v][f] = Leggi(f);
     std::ofstream("pronta");
   }
@@ -136,8 +136,10 @@ int main(int argc, char** argv) {
   // The game's names stay the same from one run to the next.
   InizializzaInfoPartita();
   fs::remove(FileReport);
-  std::snprintf(NomePartita, sizeof NomePartita, "%s", (fs::path("pgn") / "ciclo.pgn").string().c_str());
-  std::snprintf(FileReport, sizeof FileReport, "%s", (fs::path("log") / "ciclo.txt").string().c_str());
+  std::snprintf(NomePartita, sizeof NomePartita, "%s",
+                (fs::path("pgn") / "ciclo.pgn").string().c_str());
+  std::snprintf(FileReport, sizeof FileReport, "%s",
+                (fs::path("log") / "ciclo.txt").string().c_str());
   if (modo == "verifica") return Verifica(cartella);
   const long n = std::atol(argv[3]);
   for (long i = 0; n == 0 || i < n; ++i)

@@ -58,9 +58,8 @@ struct Guasto {
 
 const int kErrori[2] = {ENOSPC, EACCES};
 // The reasons of kErrori, by language.
-const char* const kMotivi[2][3] = {
-    {"il disco è pieno", "the disk is full", "el disco está lleno"},
-    {"accesso negato", "permission denied", "permiso denegado"}};
+const char* const kMotivi[2][3] = {{"il disco è pieno", "the disk is full", "el disco está lleno"},
+                                   {"accesso negato", "permission denied", "permiso denegado"}};
 
 struct GuastiDiScrittura : AmbienteRegistro {
   void SetUp() override {
@@ -92,7 +91,8 @@ struct GuastiDiScrittura : AmbienteRegistro {
   static std::map<std::string, std::string> Disco() {
     std::map<std::string, std::string> file;
     for (auto& v : fs::recursive_directory_iterator("."))
-      if (v.is_regular_file()) file[v.path().lexically_relative(".").string()] = LeggiFile(v.path());
+      if (v.is_regular_file())
+        file[v.path().lexically_relative(".").string()] = LeggiFile(v.path());
     return file;
   }
   void Lingua(int l) {
@@ -113,8 +113,8 @@ TEST_F(GuastiDiScrittura, EachStepOfTheGameSaveFailingKeepsThatFileOldAndTheGame
   for (int n = 0; n < passi; ++n) {
     const int l = n % 3, e = n % 2;
     Lingua(l);
-    const std::vector<std::string> file = {PercorsoListaMosse(), NomePartita,
-                                           PercorsoScriptHtml(), FileReport};
+    const std::vector<std::string> file = {PercorsoListaMosse(), NomePartita, PercorsoScriptHtml(),
+                                           FileReport};
     for (auto& v : fs::directory_iterator(".")) fs::remove_all(v.path());
     for (const auto& f : file) {
       if (fs::path(f).has_parent_path()) fs::create_directories(fs::path(f).parent_path());
