@@ -37,6 +37,7 @@ bool Uguali(const DatiCadenza& a, const DatiCadenza& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   platform::FakeBackend& finto = fuzz::Finto();
   if (n > kLunghezzaMassima) return 0;
+  const fuzz::Registrazioni registrazioni;
   const std::string testo(reinterpret_cast<const char*>(dati), n);
   DatiCadenza letta{};
   if (!LeggiDatiCadenzaDaStringa(testo.c_str(), &letta)) return 0;

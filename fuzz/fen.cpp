@@ -1,5 +1,6 @@
-// Any text given to the FEN loader: a position it accepts must be consistent, and every legal
-// move must make and unmake back to the same position and keys.
+// Any text given to the FEN loader: a position it accepts must be consistent, every legal
+// move must make and unmake back to the same position and keys, and the SAN the program
+// writes for each legal move reads back to that move alone.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include "core/fen.h"
 #include "core/mossa.h"
 #include "core/mosse_legali.h"
+#include "core/notazione.h"
 #include "core/perft.h"
 #include "core/posizione.h"
 #include "core/tavole.h"
@@ -33,6 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   if (const std::string e = Incoerenza(); !e.empty()) Fallisce(testo, "loaded: " + e);
   const std::vector<std::uint64_t> mosse = MosseLegali();
   const Istantanea prima = Fotografa();
+  for (const std::uint64_t m : mosse) {
+    char san[8];  // the room the writer documents, so that a longer text is caught
+    ScriviNotazioneAlgebrica(m, san);
+    DettagliMossa d;
+    std::uint64_t trovate[DimensioneBufferMosse];
+    if (!LeggiDettagliMossaDaStringa(san, &d) ||
+        TrovaMosseCompatibili(trovate, &d, DimensioneBufferMosse) != 1 || trovate[0] != m)
+      Fallisce(testo, std::string("SAN ") + san + " does not read back to its move");
+  }
   for (const std::uint64_t m : mosse) {
     char uci[6];
     ScriviMossaUci(m, uci);

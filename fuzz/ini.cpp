@@ -64,6 +64,7 @@ void ControllaLimiti() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
   platform::FakeBackend& finto = fuzz::Finto();
   if (n > kLunghezzaMassima) return 0;
+  const fuzz::Registrazioni registrazioni;
   if (std::FILE* f = std::fopen(NomeFileIni, "wb")) {
     std::fwrite(dati, 1, n, f);
     std::fclose(f);

@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
       Fallisce(scritto, "matched a move that is not legal");
     if (!Concorda(m, d)) Fallisce(scritto, "matched a move that disagrees with the text");
     // What the program writes for the move reads back to it alone.
-    char san[16];
+    char san[8];  // the room the writer documents
     ScriviNotazioneAlgebrica(m, san);
     DettagliMossa ds;
     std::uint64_t di_nuovo[DimensioneBufferMosse];
