@@ -1,30 +1,42 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for N seconds from its seeds: fuzz/run.sh [seconds] [build dir]
-# The seeds in the repository are left as they are; new inputs go to a scratch corpus.
+# Runs the fuzz targets from their seeds:
+#   fuzz/run.sh [seconds] [build dir] [executions] [target...]
+# Each target runs for the seconds given, or until it has made the executions given (0 or
+# none: no count), whichever comes first; the targets named, else every one. The seeds in
+# the repository are left as they are; new inputs go to a scratch corpus (kept in
+# $FUZZ_CORPUS/<target> when that is set, so that a later run goes on from it).
 # A crash fails the run and leaves its input in <build dir>/fuzz/artifacts/.
+# Each target's last line tells its executions, coverage (cov) and features (ft).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
 dir=${2:-build/fuzz}
+runs=${3:-0}
+shift $(($# < 3 ? $# : 3))
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 failed=0
 artifacts="$dir/fuzz/artifacts"
 mkdir -p "$artifacts"
-while read -r name; do
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || mapfile -t targets <"$dir/fuzz/targets.txt"
+for name in "${targets[@]}"; do
   [ -n "$name" ] || continue
-  mkdir -p "$scratch/$name/corpus"
-  echo "fuzz_$name: $seconds s"
-  if ! "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-      -print_final_stats=1 -artifact_prefix="$artifacts/$name-" \
-      "$scratch/$name/corpus" "fuzz/seeds/$name" >"$scratch/$name/log" 2>&1; then
+  corpus="${FUZZ_CORPUS:-$scratch}/$name"
+  mkdir -p "$corpus" "$scratch/$name"
+  limit=()
+  [ "$runs" -gt 0 ] && limit=(-runs="$runs")
+  echo "fuzz_$name: $seconds s${limit:+, at most $runs executions}"
+  if ! "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" "${limit[@]}" -timeout=10 \
+      -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/$name-" \
+      "$corpus" "fuzz/seeds/$name" >"$scratch/$name/log" 2>&1; then
     tail -n 60 "$scratch/$name/log"
     for crash in "$artifacts/$name"-*; do
       [ -e "$crash" ] && { echo "input ($crash):"; od -c "$crash" | head -20; }
     done
     failed=1
   else
-    grep -E '^stat::number_of_executed_units' "$scratch/$name/log" || true
+    grep -E '^#[0-9]+.*(DONE|cov:)' "$scratch/$name/log" | tail -n 1 || true
   fi
-done <"$dir/fuzz/targets.txt"
+done
 exit $failed
