@@ -5,23 +5,8 @@ namespace {
 
 using AggiudicaTest = AmbienteOrologio;
 
-TEST_F(AggiudicaTest, RecordingAVerdictStopsTheClockAndLogsIt) {
-  OrologioInMoto();
-  PartitaSalvata = 1;
-  fake.answer(IDYES);
-  Abbandona(1);
-  EXPECT_EQ(fake.dialogs.back().text, "Black resins, adjudicate the game (1-0)?");
-  EXPECT_STREQ(Result, "1-0");
-  EXPECT_STREQ(Termination, "Abandoned");
-  EXPECT_STREQ(CommentoRisultato, "black resins");
-  EXPECT_EQ(InMoto, 0);
-  EXPECT_EQ(UltimoRecord->tipo, recPartitaAggiudicata);
-  EXPECT_STREQ(UltimoRecord->testo, "1-0 (black resins)");
-  EXPECT_EQ(PartitaSalvata, 0);
-}
-
-// A No leaves everything as it was.
-TEST_F(AggiudicaTest, AgreementAndResignationQuestionsInEachLanguage) {
+// A No leaves everything as it was; a Yes stops the clock and logs the verdict.
+TEST_F(AggiudicaTest, ResignationAndAgreementAskFirst) {
   const char* attese[3][3] = {
       {"Il bianco abbandona, aggiudicare la partita (0-1)?",
        "Il nero abbandona, aggiudicare la partita (1-0)?",
@@ -35,38 +20,35 @@ TEST_F(AggiudicaTest, AgreementAndResignationQuestionsInEachLanguage) {
   OrologioInMoto();
   for (int l = 0; l < 3; ++l) {
     ParametroIni[inilang].valore = l;
-    fake.answer(IDNO);
-    Abbandona(0);
-    EXPECT_EQ(fake.dialogs.back().text, attese[l][0]);
-    fake.answer(IDNO);
-    Abbandona(1);
-    EXPECT_EQ(fake.dialogs.back().text, attese[l][1]);
-    fake.answer(IDNO);
-    PattaDaccordo();
-    EXPECT_EQ(fake.dialogs.back().text, attese[l][2]);
+    for (int i = 0; i < 3; ++i) {
+      fake.answer(IDNO);
+      i < 2 ? Abbandona(i) : PattaDaccordo();
+      EXPECT_EQ(fake.dialogs.back().text, attese[l][i]);
+    }
   }
   EXPECT_STREQ(Result, "*");
   EXPECT_EQ(InMoto, 1);
   EXPECT_EQ(UltimoRecord->tipo, recNuovaPartita);
-}
 
-// Agreement replaces an earlier verdict; revoking clears it and logs nothing.
-TEST_F(AggiudicaTest, AgreementReplacesAnEarlierVerdictAndRevoking) {
+  ParametroIni[inilang].valore = 1;
+  PartitaSalvata = 1;
   fake.answer(IDYES);
-  Abbandona(0);
+  Abbandona(1);
+  EXPECT_STREQ(Result, "1-0");
+  EXPECT_STREQ(Termination, "Abandoned");
+  EXPECT_EQ(InMoto, 0);
+  EXPECT_STREQ(UltimoRecord->testo, "1-0 (black resins)");
+  EXPECT_EQ(PartitaSalvata, 0);
   fake.answer(IDYES);
-  PattaDaccordo();
-  EXPECT_STREQ(Result, "1/2-1/2");
+  PattaDaccordo();  // replaces the earlier verdict
   EXPECT_STREQ(Termination, "By agreement");
-  EXPECT_STREQ(CommentoRisultato, "Draw by agreement");
   EXPECT_STREQ(UltimoRecord->testo, "1/2-1/2 (Draw by agreement)");
-  // Revoking clears the verdict and logs nothing.
-  RevocaAggiudicazione();
+  RevocaAggiudicazione();  // clears it and logs nothing
   EXPECT_STREQ(Result, "*");
   EXPECT_STREQ(Termination, "?");
   EXPECT_STREQ(CommentoRisultato, "");
   EXPECT_EQ(UltimoRecord->tipo, recPartitaAggiudicata);
-  EXPECT_EQ(InMoto, 0);  // revoking does not restart the clock
+  EXPECT_EQ(InMoto, 0);
 }
 
 // Each verdict after a move: the immediate ones are reported in a box, the rule ones asked
@@ -197,18 +179,15 @@ TEST_F(BandierinaTest, DecliningKeepsTheClockRunningAndDoesNotAskAgain) {
   Attende(6500);
   EXPECT_EQ(fake.dialogs.size(), 1u);
   EXPECT_EQ(InMoto, 1);
-  EXPECT_STREQ(Result, "*");
   EXPECT_EQ(Orologio(0), "-00:00:05");
-  // Black's flag, once black is to move.
   FermaOrologio();
   Nuova();
   Posizione(FenIniziale);
-  Muove(0);
+  Muove(0);  // black's flag, once black is to move
   TempoRimasto[1] = 500;
   fake.answer(IDYES);
   Attende(600);
-  EXPECT_EQ(Domande(),
-            std::vector<std::string>{"Black's flag falls: adjudicate the game ( 1-0 )?"});
+  EXPECT_EQ(Domande().back(), "Black's flag falls: adjudicate the game ( 1-0 )?");
   EXPECT_STREQ(Result, "1-0");
 }
 

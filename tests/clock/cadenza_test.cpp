@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "clock/orologio.h"
 #include "config/ini.h"
@@ -11,43 +12,31 @@
 
 namespace {
 
-void Imposta(std::initializer_list<std::pair<int, int>> valori) {
-  for (auto [i, v] : valori) ParametroIni[i].valore = v;
-}
-
-struct TestoCadenzaTest : AmbienteFinto {
-  std::string Scritta() {
-    ScriviCadenza();
-    return Cadenza;
-  }
-};
+struct TestoCadenzaTest : AmbienteFinto {};
 
 TEST_F(TestoCadenzaTest, TextOfEachMode) {
-  EXPECT_EQ(Scritta(), "7200");
-  Imposta({{iniClockMode, 0}});
-  EXPECT_EQ(Scritta(), "40/7200");
-  Imposta({{iniClockMode, 2}, {iniP1I, 30}, {iniP2I, 30}});
-  EXPECT_EQ(Scritta(), "40/7200+30:7200+30");
-  Imposta({{iniClockMode, 1}, {iniP1T, 5}, {iniP1I, 0}});
-  EXPECT_EQ(Scritta(), "300");  // never "+0"
-  Imposta({{iniClockMode, 5}, {iniP1T, 3}, {iniP1I, 10}});
-  EXPECT_EQ(Scritta(), "*180");  // the hourglass has no increment
-  Imposta({{iniClockMode, 3},
-           {iniP1T, 90},
-           {iniP1I, 30},
-           {iniP2M, 20},
-           {iniP2T, 60},
-           {iniP2I, 0},
-           {iniP3T, 15},
-           {iniP3I, 5}});
-  EXPECT_EQ(Scritta(), "40/5400+30:20/3600:900+5");
-}
-
-TEST_F(TestoCadenzaTest, TheLongestTextFits) {
-  for (int i = iniClockMode; i <= iniP4I; ++i) ParametroIni[i].valore = ParametroIni[i].massimo;
-  ParametroIni[iniClockMode].valore = 4;
-  EXPECT_EQ(Scritta(), "100/43200+600:100/43200+600:100/43200+600:43200+600");
-  EXPECT_EQ(std::string(Cadenza).size(), 51u);
+  const struct {
+    std::vector<std::pair<int, int>> valori;  // on top of the previous row's
+    const char* testo;
+  } casi[] = {
+      {{}, "7200"},
+      {{{iniClockMode, 0}}, "40/7200"},
+      {{{iniClockMode, 2}, {iniP1I, 30}, {iniP2I, 30}}, "40/7200+30:7200+30"},
+      {{{iniClockMode, 1}, {iniP1T, 5}, {iniP1I, 0}}, "300"},  // never "+0"
+      {{{iniClockMode, 5}, {iniP1T, 3}, {iniP1I, 10}}, "*180"},  // no increment in an hourglass
+      {{{iniClockMode, 3}, {iniP1T, 90}, {iniP1I, 30}, {iniP2M, 20}, {iniP2T, 60}, {iniP2I, 0},
+        {iniP3T, 15}, {iniP3I, 5}},
+       "40/5400+30:20/3600:900+5"},
+      {{{iniClockMode, 4}, {iniP1M, 100}, {iniP1T, 720}, {iniP1I, 600}, {iniP2M, 100},
+        {iniP2T, 720}, {iniP2I, 600}, {iniP3M, 100}, {iniP3T, 720}, {iniP3I, 600}, {iniP4T, 720},
+        {iniP4I, 600}},
+       "100/43200+600:100/43200+600:100/43200+600:43200+600"},  // the longest
+  };
+  for (const auto& c : casi) {
+    for (auto [i, v] : c.valori) ParametroIni[i].valore = v;
+    ScriviCadenza();
+    EXPECT_STREQ(Cadenza, c.testo);
+  }
 }
 
 DatiCadenza Analizza(const char* testo, int* esito) {
@@ -156,18 +145,6 @@ TEST_F(TestoCadenzaTest, TakingOverATimeControlSetsTheTimesLeft) {
   EXPECT_EQ(CaricaOrologioDaDatiCadenza(&grande), 0);
   EXPECT_EQ(ParametroIni[iniClockMode].valore, 2);
   EXPECT_EQ(TempoRimasto[0], 3599000);
-}
-
-TEST_F(TestoCadenzaTest, FreshClockFromTheParameters) {
-  ParametroIni[iniP1T].valore = 90;
-  TempoRimasto[0] = 5;
-  CaricaTempoDaiParametri();
-  EXPECT_EQ(TempoRimasto[0], 5400000);
-  EXPECT_EQ(TempoRimasto[1], 5400000);
-  EXPECT_EQ(TempoVisualizzato[0], 5400);
-  EXPECT_EQ(fake.row(37).substr(43), " 01:30:00");
-  EXPECT_EQ(fake.row(38).substr(43), " 01:30:00");
-  EXPECT_STREQ(Cadenza, "5400");
 }
 
 }  // namespace

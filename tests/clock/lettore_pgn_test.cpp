@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/ambiente_finto.h"
@@ -28,6 +29,18 @@ V Token(const DatiPartita& d) {
   V v;
   for (int i = 0; i < d.mosse; ++i) v.emplace_back(d.token[i]);
   return v;
+}
+
+std::string Campo(const DatiPartita& d, std::string_view nome) {
+  const std::pair<const char*, const char*> campi[] = {
+      {"event", d.event},        {"round", d.round},         {"wc", d.white_cognome},
+      {"wn", d.white_nome},      {"bc", d.black_cognome},    {"bn", d.black_nome},
+      {"welo", d.white_elo},     {"belo", d.black_elo},      {"data", d.data_utc},
+      {"ora", d.ora_utc},        {"ris", d.risultato},       {"tb", d.tempo_bianco},
+      {"tn", d.tempo_nero},      {"tc", d.cadenza},          {"term", d.termination}};
+  for (auto [k, v] : campi)
+    if (nome == k) return v;
+  return "no such field";
 }
 
 TEST(LettorePgn, OneFixturePerQuirk) {
@@ -63,52 +76,32 @@ TEST(LettorePgn, OneFixturePerQuirk) {
   }
 }
 
+// A tag without quotes is ignored, and so is one its line leaves open; names are cut at
+// characters, not bytes; a second game is not mixed into the first.
 TEST(LettorePgn, HeaderFieldsOfTheFixtures) {
-  DatiPartita d = Leggi(Fixture("virgolette_escape.pgn"));
-  EXPECT_STREQ(d.event, "The \"Open\" of C:\\Chess");
-  EXPECT_STREQ(d.white_cognome, "O\"Brien");
-  EXPECT_STREQ(d.white_nome, "Pat");
-  EXPECT_STREQ(d.black_cognome, "Back\\slash");
-
-  d = Leggi(Fixture("chiavi_minuscole.pgn"));
-  EXPECT_STREQ(d.event, "Club night");
-  EXPECT_STREQ(d.round, "4");
-  EXPECT_STREQ(d.black_cognome, "Bianchi");
-  EXPECT_STREQ(d.black_nome, "Luca");
-  EXPECT_STREQ(d.white_elo, "2105");
-  EXPECT_STREQ(d.cadenza, "300+2");
-  EXPECT_STREQ(d.tempo_bianco, "250");
-  EXPECT_STREQ(d.tempo_nero, "199");
-
-  // A tag without quotes is ignored, and so is one that its line leaves open.
-  d = Leggi(Fixture("tag_senza_virgolette.pgn"));
-  EXPECT_STREQ(d.event, "");
-  EXPECT_STREQ(d.round, "");
-  EXPECT_STREQ(d.white_cognome, "Rossi");
-  EXPECT_STREQ(d.black_cognome, "Verdi");
-
-  for (const char* f : {"fine_riga_crlf.pgn", "fine_riga_lf.pgn"}) {
-    d = Leggi(Fixture(f));
-    EXPECT_STREQ(d.event, "Line ends") << f;
-    EXPECT_STREQ(d.white_nome, "Mario") << f;
-  }
-
-  d = Leggi(Fixture("nome_utf8.pgn"));
-  EXPECT_STREQ(d.event, "Torneo di Città – Città");
-  EXPECT_STREQ(d.white_cognome, "Müller");
-  EXPECT_STREQ(d.white_nome, "Jürgen");
-  EXPECT_STREQ(d.black_cognome, "Ñúñez Peña");
-  EXPECT_STREQ(d.black_nome, "José María");
-  // 50 characters of two bytes each: cut at characters, not bytes.
-  EXPECT_EQ(std::string(d.round), "Überlänge: ÀÈÌÒÙàèìòùÀÈÌÒÙàèìòùÀÈÌÒÙàèìòùÀÈÌÒÙàèìò");
-
-  d = Leggi(Fixture("bom.pgn"));
-  EXPECT_STREQ(d.event, "Byte order mark");
-
-  // The second game on the clipboard is not mixed into the first.
-  d = Leggi(Fixture("due_partite.pgn"));
-  EXPECT_STREQ(d.event, "First");
-  EXPECT_STREQ(d.white_cognome, "Uno");
+  const struct {
+    const char *file, *campo, *atteso;
+  } casi[] = {
+      {"virgolette_escape.pgn", "event", "The \"Open\" of C:\\Chess"},
+      {"virgolette_escape.pgn", "wc", "O\"Brien"},
+      {"virgolette_escape.pgn", "wn", "Pat"},
+      {"virgolette_escape.pgn", "bc", "Back\\slash"},
+      {"chiavi_minuscole.pgn", "round", "4"},
+      {"chiavi_minuscole.pgn", "bn", "Luca"},
+      {"chiavi_minuscole.pgn", "welo", "2105"},
+      {"chiavi_minuscole.pgn", "tc", "300+2"},
+      {"chiavi_minuscole.pgn", "tn", "199"},
+      {"tag_senza_virgolette.pgn", "event", ""},
+      {"tag_senza_virgolette.pgn", "round", ""},
+      {"tag_senza_virgolette.pgn", "bc", "Verdi"},
+      {"fine_riga_crlf.pgn", "wn", "Mario"},
+      {"nome_utf8.pgn", "event", "Torneo di Città – Città"},
+      {"nome_utf8.pgn", "bn", "José María"},
+      {"nome_utf8.pgn", "round", "Überlänge: ÀÈÌÒÙàèìòùÀÈÌÒÙàèìòùÀÈÌÒÙàèìòùÀÈÌÒÙàèìò"},
+      {"bom.pgn", "event", "Byte order mark"},
+      {"due_partite.pgn", "wc", "Uno"},
+  };
+  for (const auto& c : casi) EXPECT_EQ(Campo(Leggi(Fixture(c.file)), c.campo), c.atteso) << c.file;
 }
 
 TEST(LettorePgn, LongGamesStoreNoMoreThanTheRecordHolds) {
@@ -152,58 +145,48 @@ TEST(LettorePgn, MoveTextEdgeCases) {
   EXPECT_STREQ(Leggi("[White \"a]b\"]").white_cognome, "a]b");
 }
 
-// Each tag alone on an empty record: the field it fills, or its initial value
-// when the value is refused.
+// Each tag alone on an empty record: the field it fills, or its initial value when the
+// value is refused.
 TEST(LettorePgn, TagValues) {
-  using D = DatiPartita;
-  struct Valore {
-    const char* tag;
-    std::string (*leggi)(const D&);
-    const char* atteso;
+  const struct {
+    const char *tag, *campo, *atteso;
   } casi[] = {
-      {"White \"Rossi, Mario\"",
-       [](const D& d) { return std::string(d.white_cognome) + "|" + d.white_nome; }, "Rossi|Mario"},
-      {"White \"Rossi\"",
-       [](const D& d) { return std::string(d.white_cognome) + "|" + d.white_nome; }, "Rossi|"},
-      {"White \", Mario\"",
-       [](const D& d) { return std::string(d.white_cognome) + "|" + d.white_nome; }, "|Mario"},
-      {"White \"?\"", [](const D& d) { return std::string(d.white_cognome) + "|" + d.white_nome; },
-       "|"},
-      {"Event \"  padded  \"", [](const D& d) { return std::string(d.event); }, "padded"},
-      {"Event \"?\"", [](const D& d) { return std::string(d.event); }, ""},
-      {"Event", [](const D& d) { return std::string(d.event); }, ""},
-      {"UTCDate \"2024.02.30\"", [](const D& d) { return std::string(d.data_utc); }, "2024.02.30"},
-      {"UTCDate \"2024.13.01\"", [](const D& d) { return std::string(d.data_utc); }, "?"},
-      {"UTCDate \"24.01.01\"", [](const D& d) { return std::string(d.data_utc); }, "?"},
-      {"UTCDate \"0999.01.01\"", [](const D& d) { return std::string(d.data_utc); }, "?"},
-      {"UTCDate \"2024.01.00\"", [](const D& d) { return std::string(d.data_utc); }, "?"},
-      {"UTCTime \"23:59:59\"", [](const D& d) { return std::string(d.ora_utc); }, "23:59:59"},
-      {"UTCTime \"24:00:00\"", [](const D& d) { return std::string(d.ora_utc); }, "?"},
-      {"UTCTime \"12:60:00\"", [](const D& d) { return std::string(d.ora_utc); }, "?"},
-      {"UTCTime \"1:02:03\"", [](const D& d) { return std::string(d.ora_utc); }, "?"},
-      {"WhiteElo \"999\"", [](const D& d) { return std::string(d.white_elo); }, ""},
-      {"WhiteElo \"4000\"", [](const D& d) { return std::string(d.white_elo); }, "4000"},
-      {"WhiteElo \"4001\"", [](const D& d) { return std::string(d.white_elo); }, ""},
-      {"BlackElo \"1000\"", [](const D& d) { return std::string(d.black_elo); }, "1000"},
-      {"Result \"1-0\"", [](const D& d) { return std::string(d.risultato); }, "1-0"},
-      {"Result \"2-0\"", [](const D& d) { return std::string(d.risultato); }, "*"},
-      {"WhiteTimeLeft \"3550\"", [](const D& d) { return std::string(d.tempo_bianco); }, "3550"},
-      {"WhiteTimeLeft \"-12\"", [](const D& d) { return std::string(d.tempo_bianco); }, "-12"},
-      {"BlackTimeLeft \"172800\"", [](const D& d) { return std::string(d.tempo_nero); }, "172800"},
-      {"BlackTimeLeft \"2000001\"", [](const D& d) { return std::string(d.tempo_nero); }, ""},
-      {"BlackTimeLeft \"12a\"", [](const D& d) { return std::string(d.tempo_nero); }, ""},
-      {"BlackTimeLeft \"-\"", [](const D& d) { return std::string(d.tempo_nero); }, ""},
-      {"TimeControl \"40/7200:3600\"", [](const D& d) { return std::string(d.cadenza); },
-       "40/7200:3600"},
-      {"Termination \"normal\"", [](const D& d) { return std::string(d.termination); }, "normal"},
-      {"Site \"Roma\"", [](const D& d) { return std::string(d.event) + d.round + d.white_cognome; },
-       ""},
+      {"White \"Rossi, Mario\"", "wc", "Rossi"},
+      {"White \"Rossi, Mario\"", "wn", "Mario"},
+      {"White \"Rossi\"", "wn", ""},
+      {"White \", Mario\"", "wc", ""},
+      {"White \"?\"", "wc", ""},
+      {"Event \"  padded  \"", "event", "padded"},
+      {"Event \"?\"", "event", ""},
+      {"Event", "event", ""},
+      {"UTCDate \"2024.02.30\"", "data", "2024.02.30"},
+      {"UTCDate \"2024.13.01\"", "data", "?"},
+      {"UTCDate \"24.01.01\"", "data", "?"},
+      {"UTCDate \"0999.01.01\"", "data", "?"},
+      {"UTCDate \"2024.01.00\"", "data", "?"},
+      {"UTCTime \"23:59:59\"", "ora", "23:59:59"},
+      {"UTCTime \"24:00:00\"", "ora", "?"},
+      {"UTCTime \"12:60:00\"", "ora", "?"},
+      {"UTCTime \"1:02:03\"", "ora", "?"},
+      {"WhiteElo \"999\"", "welo", ""},
+      {"WhiteElo \"4000\"", "welo", "4000"},
+      {"WhiteElo \"4001\"", "welo", ""},
+      {"BlackElo \"1000\"", "belo", "1000"},
+      {"Result \"1-0\"", "ris", "1-0"},
+      {"Result \"2-0\"", "ris", "*"},
+      {"WhiteTimeLeft \"-12\"", "tb", "-12"},
+      {"BlackTimeLeft \"172800\"", "tn", "172800"},
+      {"BlackTimeLeft \"2000001\"", "tn", ""},
+      {"BlackTimeLeft \"12a\"", "tn", ""},
+      {"TimeControl \"40/7200:3600\"", "tc", "40/7200:3600"},
+      {"Termination \"normal\"", "term", "normal"},
+      {"Site \"Roma\"", "event", ""},
   };
   for (const auto& c : casi) {
     DatiPartita d;
     InizializzaStrutturaDatiPartita(&d);
     LeggiTagDaStringa(c.tag, std::strlen(c.tag), &d);
-    EXPECT_EQ(c.leggi(d), c.atteso) << c.tag;
+    EXPECT_EQ(Campo(d, c.campo), c.atteso) << c.tag;
   }
 }
 
@@ -211,18 +194,9 @@ TEST(LettorePgn, SecondsTheClockCanHold) {
   struct Caso {
     const char* testo;
     int risultato, secondi;
-  } casi[] = {{"0", 1, 0},
-              {"99999", 1, 99999},
-              {"-99999", 1, -99999},
-              {"172800", 1, 172800},
-              {"2000000", 1, 2000000},
-              {"-2000000", 1, -2000000},
-              {"2000001", 0, 0},
-              {"", 0, 0},
-              {"-", 0, 0},
-              {"12 ", 0, 0},
-              {"+5", 0, 0},
-              {"99999999", 0, 0}};
+  } casi[] = {{"0", 1, 0},       {"-99999", 1, -99999}, {"2000000", 1, 2000000},
+               {"-2000000", 1, -2000000}, {"2000001", 0, 0}, {"", 0, 0}, {"-", 0, 0},
+               {"12 ", 0, 0},     {"+5", 0, 0},          {"99999999", 0, 0}};
   for (const auto& c : casi) {
     int s = 0;
     EXPECT_EQ(CopiaSecondiDaStringa(&s, c.testo), c.risultato) << c.testo;
@@ -231,21 +205,22 @@ TEST(LettorePgn, SecondsTheClockCanHold) {
 }
 
 TEST(LettorePgn, Utf8CopyStopsAtCharactersAndRoom) {
-  char d[8];
-  CopiaCaratteriUtf8(d, sizeof d, "àèìòù", 3);
-  EXPECT_STREQ(d, "àèì");
-  // Room for three two-byte characters and the terminator, not four.
-  CopiaCaratteriUtf8(d, sizeof d, "àèìòù", 10);
-  EXPECT_STREQ(d, "àèì");
-  CopiaCaratteriUtf8(d, sizeof d,
-                     "ab\xFF"
-                     "cd",
-                     10);
-  EXPECT_STREQ(d, "ab");
-  CopiaCaratteriUtf8(d, sizeof d, "a\xE2\x82", 10);  // a sequence cut short
-  EXPECT_STREQ(d, "a");
-  CopiaCaratteriUtf8(d, sizeof d, "\xF0\x9F\x98\x80xyz", 10);
-  EXPECT_STREQ(d, "\xF0\x9F\x98\x80xyz");
+  const struct {
+    const char* da;
+    int n;
+    const char* atteso;
+  } casi[] = {
+      {"àèìòù", 3, "àèì"},
+      {"àèìòù", 10, "àèì"},  // room for three two-byte characters and the terminator
+      {"ab\xFF" "cd", 10, "ab"},
+      {"a\xE2\x82", 10, "a"},  // a sequence cut short
+      {"\xF0\x9F\x98\x80xyz", 10, "\xF0\x9F\x98\x80xyz"},
+  };
+  for (const auto& c : casi) {
+    char d[8];
+    CopiaCaratteriUtf8(d, sizeof d, c.da, c.n);
+    EXPECT_STREQ(d, c.atteso) << c.da;
+  }
 }
 
 }  // namespace
