@@ -109,18 +109,13 @@ TEST_F(AggiudicaTest, VerdictsAfterAMove) {
   EXPECT_STREQ(Result, "0-1");
 }
 
+// Without a comment the text starts at the words.
 TEST_F(AggiudicaTest, QuestionsInAnAdjudicatedGame) {
-  Aggiudica("Checkmate", "checkmate", "1-0");
+  Aggiudica("x", "", "0-1");
   fake.answer(IDNO);
   EXPECT_EQ(dom_AggiudicataModificaCMQ(), IDNO);
   EXPECT_EQ(fake.dialogs.back().text,
-            "Checkmate, game adjudicated ( 1-0 ).\nReset the adjudgement and edit the game "
-            "anyway?");
-  // Without a comment the text starts at the words.
-  Aggiudica("x", "", "0-1");
-  dom_AggiudicataInMotoCMQ();
-  EXPECT_EQ(fake.dialogs.back().text,
-            "Game adjudicated ( 0-1 ).\nReset the adjudgement and start the clock anyway?");
+            "Game adjudicated ( 0-1 ).\nReset the adjudgement and edit the game anyway?");
   avisa_aggiudicazione();
   EXPECT_EQ(fake.dialogs.back().text, "Game adjudicated ( 0-1 ).");
 }

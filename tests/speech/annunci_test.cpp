@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
@@ -29,25 +30,30 @@ struct AnnunciTest : ::testing::Test {
 };
 
 TEST_F(AnnunciTest, DurationsInWordsInTheThreeLanguages) {
-  EXPECT_STREQ(StrTempo(0), "");
-  EXPECT_STREQ(StrTempo(1), "one second");
-  EXPECT_STREQ(StrTempo(60), "one minute");
-  EXPECT_STREQ(StrTempo(90), "one minute, 30 seconds");
-  EXPECT_STREQ(StrTempo(3600), "one hour ");
-  EXPECT_STREQ(StrTempo(3661), "one hour , one minute, one second");
-  EXPECT_STREQ(StrTempo(7200), "2 hours");
-  EXPECT_STREQ(StrTempo(7322), "2 hours, 2 minutes, 2 seconds");
-  EXPECT_STREQ(StrTempo(-300), "minus 5 minutes");
-  EXPECT_STREQ(StrTempo(-1), "minus one second");
-  EXPECT_EQ(std::string(StrTempo(INT_MIN)).rfind("minus 596523 hours, 14 minutes, 8 seconds", 0),
-            0u);
-  lingua(0);
-  EXPECT_STREQ(StrTempo(3661), "un ora , un minuto, un secondo");
-  EXPECT_STREQ(StrTempo(7290), "2 ore, un minuto, 30 secondi");
-  EXPECT_STREQ(StrTempo(-300), "meno 5 minuti");
-  lingua(2);
-  EXPECT_STREQ(StrTempo(3600), "una hora ");
-  EXPECT_STREQ(StrTempo(-7261), "menos 2 horas, un minuto, un segundo");
+  const struct {
+    int lingua, secondi;
+    const char* atteso;
+  } casi[] = {
+      {1, 0, ""},
+      {1, 1, "one second"},
+      {1, 60, "one minute"},
+      {1, 90, "one minute, 30 seconds"},
+      {1, 3600, "one hour "},
+      {1, 3661, "one hour , one minute, one second"},
+      {1, 7322, "2 hours, 2 minutes, 2 seconds"},
+      {1, -300, "minus 5 minutes"},
+      {1, -1, "minus one second"},
+      {1, INT_MIN, "minus 596523 hours, 14 minutes, 8 seconds"},
+      {0, 3661, "un ora , un minuto, un secondo"},
+      {0, 7290, "2 ore, un minuto, 30 secondi"},
+      {0, -300, "meno 5 minuti"},
+      {2, 3600, "una hora "},
+      {2, -7261, "menos 2 horas, un minuto, un segundo"},
+  };
+  for (const auto& c : casi) {
+    lingua(c.lingua);
+    EXPECT_STREQ(StrTempo(c.secondi), c.atteso) << c.secondi;
+  }
 }
 
 TEST_F(AnnunciTest, InitialAnnouncementOnlyOnASpeakingChannel) {
@@ -99,63 +105,43 @@ struct CadenzaTest : AnnunciTest {
   }
 };
 
+// Each row's values on top of the previous row's.
 TEST_F(CadenzaTest, EveryClockModeInWords) {
-  imposta(iniClockMode, 2);
-  imposta(iniP1I, 30);
-  EXPECT_EQ(cadenza(),
-            "Time control:  a period of 2 hours for 40 moves with 30 seconds of increment; plus a "
-            "period of 2 hours to complete the rest of the game.");
-
-  imposta(iniClockMode, 0);
-  imposta(iniP1I, 0);
-  EXPECT_EQ(cadenza(), "Time control:  a recursive period of 2 hours for 40 moves.");
-
-  imposta(iniClockMode, 1);
-  imposta(iniP1T, 5);
-  imposta(iniP1I, 2);
-  EXPECT_EQ(cadenza(),
-            "Time control:  a fixed time of 5 minutes with 2 seconds of increment for the whole "
-            "game.");
-
-  imposta(iniClockMode, 3);
-  imposta(iniP1T, 90);
-  imposta(iniP1I, 30);
-  imposta(iniP2T, 60);
-  imposta(iniP2M, 20);
-  imposta(iniP2I, 0);
-  imposta(iniP3T, 15);
-  imposta(iniP3I, 30);
-  EXPECT_EQ(cadenza(),
-            "Time control:  a period of one hour , 30 minutes for 40 moves with 30 seconds of "
-            "increment; plus a period of one hour  for 20 moves; plus a period of 15 minutes with "
-            "30 seconds of increment to complete the rest of the game.");
-
-  imposta(iniClockMode, 4);
-  imposta(iniP3M, 10);
-  imposta(iniP4T, 1);
-  imposta(iniP4I, 61);
-  EXPECT_EQ(cadenza(),
-            "Time control:  a period of one hour , 30 minutes for 40 moves with 30 seconds of "
-            "increment; plus a period of one hour  for 20 moves; plus a period of 15 minutes for "
-            "10 moves with 30 seconds of increment; plus a period of one minute with one minute, "
-            "one second of increment to complete the rest of the game.");
-
-  imposta(iniClockMode, 5);
-  EXPECT_EQ(cadenza(), "Time control: hourglass with an initial time of one hour , 30 minutes.");
-}
-
-TEST_F(CadenzaTest, OtherLanguagesAndTheDialogForm) {
-  imposta(iniClockMode, 2);
-  imposta(iniP1I, 30);
-  lingua(0);
-  EXPECT_EQ(cadenza(),
-            "Cadenza di gioco:  un periodo di 2 ore per 40 mosse con 30 secondi di incremento; più "
-            "un periodo di 2 ore per completare il resto della partita.");
-  lingua(2);
-  imposta(iniClockMode, 5);
-  imposta(iniP1T, 3);
-  EXPECT_EQ(cadenza(), "Ritmo de juego: reloj de arena con un tiempo inicial de 3 minutos.");
-
+  const struct {
+    int lingua;
+    std::vector<std::pair<int, int>> valori;
+    const char* atteso;
+  } casi[] = {
+      {1, {{iniClockMode, 2}, {iniP1I, 30}},
+       "Time control:  a period of 2 hours for 40 moves with 30 seconds of increment; plus a "
+       "period of 2 hours to complete the rest of the game."},
+      {0, {},
+       "Cadenza di gioco:  un periodo di 2 ore per 40 mosse con 30 secondi di incremento; più "
+       "un periodo di 2 ore per completare il resto della partita."},
+      {1, {{iniClockMode, 0}, {iniP1I, 0}},
+       "Time control:  a recursive period of 2 hours for 40 moves."},
+      {1, {{iniClockMode, 1}, {iniP1T, 5}, {iniP1I, 2}},
+       "Time control:  a fixed time of 5 minutes with 2 seconds of increment for the whole game."},
+      {1,
+       {{iniClockMode, 3}, {iniP1T, 90}, {iniP1I, 30}, {iniP2T, 60}, {iniP2M, 20}, {iniP2I, 0},
+        {iniP3T, 15}, {iniP3I, 30}},
+       "Time control:  a period of one hour , 30 minutes for 40 moves with 30 seconds of "
+       "increment; plus a period of one hour  for 20 moves; plus a period of 15 minutes with 30 "
+       "seconds of increment to complete the rest of the game."},
+      {1, {{iniClockMode, 4}, {iniP3M, 10}, {iniP4T, 1}, {iniP4I, 61}},
+       "Time control:  a period of one hour , 30 minutes for 40 moves with 30 seconds of "
+       "increment; plus a period of one hour  for 20 moves; plus a period of 15 minutes for 10 "
+       "moves with 30 seconds of increment; plus a period of one minute with one minute, one "
+       "second of increment to complete the rest of the game."},
+      {1, {{iniClockMode, 5}},
+       "Time control: hourglass with an initial time of one hour , 30 minutes."},
+      {2, {{iniP1T, 3}}, "Ritmo de juego: reloj de arena con un tiempo inicial de 3 minutos."},
+  };
+  for (const auto& c : casi) {
+    lingua(c.lingua);
+    for (auto [i, v] : c.valori) imposta(i, v);
+    EXPECT_EQ(cadenza(), c.atteso);
+  }
   CaricaAssistente(0);
   imposta(iniAssistanceType, 0);
   lingua(1);
