@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "core/fai_mossa.h"
 #include "core/fen.h"
 #include "core/mossa.h"
@@ -11,20 +13,18 @@
 
 namespace {
 
-// Plays a legal move given in coordinates, as move entry does: list, make, new list.
-bool Gioca(const char* uci) {
-  GeneraMosseLegali();
-  for (const std::uint64_t* m = BufferMosseGenerate; m < FineMosseGenerate; ++m) {
-    char t[6];
-    ScriviMossaUci(*m, t);
-    if (std::string(t) == uci) {
-      const bool fatto = TavolaFaiMossa()[SpecieMossa(*m)](*m) == 1;
-      GeneraMosseLegali();
-      return fatto;
-    }
+// Plays legal moves given in coordinates, as move entry does: list, make, new list.
+bool Gioca(const std::string& mosse) {
+  std::istringstream in(mosse);
+  for (std::string uci; in >> uci;) {
+    const std::uint64_t m = Parola(uci.c_str());
+    if (!m || TavolaFaiMossa()[SpecieMossa(m)](m) != 1) return false;
   }
-  return false;
+  GeneraMosseLegali();
+  return true;
 }
+
+const char* const Giro = "g1f3 g8f6 f3g1 f6g8 ";
 
 TEST(MaterialeSufficiente, TheCasesOfTheRule) {
   struct {
@@ -50,41 +50,35 @@ TEST(MaterialeSufficiente, TheCasesOfTheRule) {
   }
 }
 
-TEST(Ripetizione, ShufflingKnightsTwiceFromTheStart) {
-  ASSERT_TRUE(Carica(FenIniziale));
-  const char* giro[] = {"g1f3", "g8f6", "f3g1", "f6g8"};
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(Gioca(giro[i]));
-  EXPECT_EQ(CercaRipetizioni(), 1);
-  EXPECT_EQ(PosizioneRipetuta[0], 0u);
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(Gioca(giro[i]));
-  EXPECT_EQ(CercaRipetizioni(), 2);
-  EXPECT_EQ(PosizioneRipetuta[0], 4u);
-  EXPECT_EQ(PosizioneRipetuta[1], 0u);
-}
-
-TEST(Ripetizione, NotAcrossAPawnMoveNorAcrossLostRights) {
-  ASSERT_TRUE(Carica(FenIniziale));
-  for (const char* m :
-       {"g1f3", "g8f6", "f3g1", "f6g8", "e2e3", "e7e6", "g1f3", "g8f6", "f3g1", "f6g8"})
-    ASSERT_TRUE(Gioca(m));
-  EXPECT_EQ(CercaRipetizioni(), 1);  // only the position after e6, not the start
-  EXPECT_EQ(PosizioneRipetuta[0], 6u);
-  // Same men, but the first king walk dropped the castling rights.
-  ASSERT_TRUE(Carica("4k3/8/8/8/8/8/8/4K2R w K - 0 1"));
-  for (const char* m : {"e1f1", "e8d8", "f1e1", "d8e8", "e1f1", "e8d8", "f1e1", "d8e8"})
-    ASSERT_TRUE(Gioca(m));
-  EXPECT_EQ(CercaRipetizioni(), 1);
-  EXPECT_EQ(PosizioneRipetuta[0], 4u);
+TEST(Ripetizione, EarlierPliesOfTheSamePosition) {
+  struct {
+    const char* fen;
+    std::string mosse;
+    int volte;
+    std::uint64_t plies[2];
+  } casi[] = {
+      {FenIniziale, Giro, 1, {0}},
+      {FenIniziale, std::string(Giro) + Giro, 2, {4, 0}},
+      // Not across a pawn move, nor across lost castling rights.
+      {FenIniziale, std::string(Giro) + "e2e3 e7e6 " + Giro, 1, {6}},
+      {"4k3/8/8/8/8/8/8/4K2R w K - 0 1", "e1f1 e8d8 f1e1 d8e8 e1f1 e8d8 f1e1 d8e8", 1, {4}},
+  };
+  for (const auto& c : casi) {
+    ASSERT_TRUE(Carica(c.fen));
+    ASSERT_TRUE(Gioca(c.mosse)) << c.mosse;
+    ASSERT_EQ(CercaRipetizioni(), c.volte) << c.mosse;
+    for (int i = 0; i < c.volte; ++i) EXPECT_EQ(PosizioneRipetuta[i], c.plies[i]) << c.mosse;
+  }
 }
 
 TEST(Ripetizione, BlackToMoveAtTheStartAndLongReversibleRuns) {
-  // Loaded with black to move: the first ply of the game is 1.
-  ASSERT_TRUE(Carica("4k1n1/8/8/8/8/8/8/4K1N1 b - - 99 60"));
-  EXPECT_EQ(ContatoreMosse, 1u);
+  ASSERT_TRUE(Carica("r3k1n1/8/8/8/8/8/8/4K1N1 b q - 99 60"));
+  EXPECT_EQ(ContatoreMosse, 1u);  // the first ply of the game
   const char* giro[] = {"g8f6", "g1f3", "f6g8", "f3g1"};
   for (int i = 0; i < 51; ++i) ASSERT_TRUE(Gioca(giro[i % 4]));
-  EXPECT_EQ(SemimosseReversibili(), 150);   // past the 7-bit field
-  EXPECT_EQ(InfoPosizione & 0x7FF, 0x7Fu);  // saturated, castling bits untouched
+  EXPECT_EQ(SemimosseReversibili(), 150);  // past the 7-bit field
+  EXPECT_EQ(InfoPosizione & 0x7FF, 0x7Fu | ArroccoLungoNero);  // saturated, rights kept
+  EXPECT_EQ(Incoerenza(), "");
   EXPECT_EQ(CercaRipetizioni(), 2);
   EXPECT_EQ(PosizioneRipetuta[0], 48u);
   EXPECT_EQ(PosizioneRipetuta[1], 44u);
@@ -93,8 +87,7 @@ TEST(Ripetizione, BlackToMoveAtTheStartAndLongReversibleRuns) {
 TEST(Capienza, GamesCannotRunPastThePerPlyArrays) {
   ASSERT_TRUE(Carica("4k1n1/8/8/8/8/8/8/4K1N1 w - - 0 1"));
   const char* giro[] = {"g1f3", "g8f6", "f3g1", "f6g8"};
-  int giocate = 0;
-  while (PuoGiocareAncoraMosse()) ASSERT_TRUE(Gioca(giro[giocate++ % 4]));
+  for (int i = 0; PuoGiocareAncoraMosse(); ++i) ASSERT_TRUE(Gioca(giro[i % 4]));
   EXPECT_EQ(ContatoreMosse, MaxPly);
   EXPECT_GT(FineMosseGenerate - BufferMosseGenerate, 0);  // the last position still has its list
   EXPECT_EQ(Incoerenza(), "");

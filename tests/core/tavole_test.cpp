@@ -20,42 +20,38 @@ struct Tavole : ::testing::Test {
   void SetUp() override { InizializzaTavoleScacchi(); }
 };
 
-// The index widths fill the shared database exactly.
-TEST_F(Tavole, RelevantOccupancyMasksHaveTheIndexWidths) {
+// The multiplication database against a walk of the lines, on random occupancies; the index
+// widths fill the shared database exactly.
+TEST_F(Tavole, MagicLookupsEqualWalkedAttacks) {
   std::size_t totale = 0;
-  for (int s = 0; s < 64; ++s)
+  std::mt19937_64 rng(12345);
+  for (int s = 0; s < 64; ++s) {
     totale += (std::size_t{1} << (64 - ShiftIndiceMobilita_torre_in[s])) +
               (std::size_t{1} << (64 - ShiftIndiceMobilita_alfiere_in[s]));
-  EXPECT_EQ(totale, std::size_t(DimensioneDbMobilita));
-}
-
-// The multiplication database against a walk of the lines, on random occupancies.
-TEST_F(Tavole, MagicLookupsEqualWalkedAttacks) {
-  std::mt19937_64 rng(12345);
-  for (int s = 0; s < 64; ++s)
     for (int i = 0; i < 200; ++i) {
       const std::uint64_t occ = rng() & rng();
       ASSERT_EQ(AttacchiTorre(s, occ), AttacchiLenti(s, false, occ)) << s;
       ASSERT_EQ(AttacchiAlfiere(s, occ), AttacchiLenti(s, true, occ)) << s;
     }
+  }
+  EXPECT_EQ(totale, std::size_t(DimensioneDbMobilita));
 }
 
 TEST_F(Tavole, LinesAndSquaresBetween) {
-  EXPECT_EQ(btm_InMezzo[Casa("a8") * 64 + Casa("h1")],
-            Insieme({"b7", "c6", "d5", "e4", "f3", "g2"}));
-  EXPECT_EQ(btm_InMezzo[Casa("h1") * 64 + Casa("a8")],
-            Insieme({"b7", "c6", "d5", "e4", "f3", "g2"}));
-  EXPECT_EQ(btm_InMezzo[Casa("a8") * 64 + Casa("b6")], 0u);
-  EXPECT_EQ(btm_InMezzo[Casa("e1") * 64 + Casa("e2")], 0u);
-  EXPECT_EQ(btm_InMezzo[Casa("a1") * 64 + Casa("a4")], Insieme({"a2", "a3"}));
-  EXPECT_EQ(btm_InMezzo[Casa("h8") * 64 + Casa("a1")],
-            Insieme({"g7", "f6", "e5", "d4", "c3", "b2"}));
+  const std::uint64_t diagonale = Insieme({"b7", "c6", "d5", "e4", "f3", "g2"});
+  struct {
+    const char *a, *b;
+    std::uint64_t in_mezzo;
+  } casi[] = {{"a8", "h1", diagonale}, {"h1", "a8", diagonale}, {"a8", "b6", 0}, {"e1", "e2", 0},
+              {"a1", "a4", Insieme({"a2", "a3"})},
+              {"h8", "a1", Insieme({"g7", "f6", "e5", "d4", "c3", "b2"})}};
+  for (const auto& c : casi)
+    EXPECT_EQ(btm_InMezzo[Casa(c.a) * 64 + Casa(c.b)], c.in_mezzo) << c.a << c.b;
   EXPECT_EQ(Distanza[Casa("a1") * 64 + Casa("h8")], 7);
   EXPECT_EQ(Distanza[Casa("e4") * 64 + Casa("f6")], 2);
   EXPECT_EQ(std::popcount(BitmapTraiettorieDa[Casa("d4")]), 27);
   EXPECT_EQ(std::popcount(BitmapTraiettorieDritteDa[Casa("a1")]), 14);
-  EXPECT_EQ(BitmapTraiettorieDiagonaliDa[Casa("a8")],
-            Insieme({"b7", "c6", "d5", "e4", "f3", "g2", "h1"}));
+  EXPECT_EQ(BitmapTraiettorieDiagonaliDa[Casa("a8")], diagonale | Insieme({"h1"}));
 }
 
 // Every square of a few positions agrees with a walk of the board.

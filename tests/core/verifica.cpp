@@ -170,3 +170,30 @@ std::vector<std::string> TestiLegali() {
   }
   return v;
 }
+
+std::uint64_t Parola(const char* uci, bool legali) {
+  legali ? GeneraMosseLegali() : GeneraMossePseudolegali();
+  for (const std::uint64_t* m = BufferMosseGenerate; m < FineMosseGenerate; ++m) {
+    char t[6];
+    ScriviMossaUci(*m, t);
+    if (std::string(t) == uci) return *m;
+  }
+  return 0;
+}
+
+namespace {
+int Capacita(int i) { return i < 2 ? 8 : i >= 8 ? 9 : 10; }
+}  // namespace
+
+std::vector<std::uint64_t> ListeGrezze() {
+  std::vector<std::uint64_t> v(PezzoIn, PezzoIn + 65);
+  for (int i = 0; i < 10; ++i) v.insert(v.end(), Liste[i], Liste[i] + Capacita(i));
+  return v;
+}
+
+void RipristinaListe(const std::vector<std::uint64_t>& v) {
+  std::size_t k = 0;
+  for (int s = 0; s < 65; ++s) PezzoIn[s] = v[k++];
+  for (int i = 0; i < 10; ++i)
+    for (int j = 0; j < Capacita(i); ++j) Liste[i][j] = v[k++];
+}

@@ -41,3 +41,10 @@ std::uint64_t AttacchiLenti(std::uint64_t s, bool alfiere, std::uint64_t occ);
 // Move words of the legal list, and their coordinate texts in list order.
 std::vector<std::uint64_t> MosseLegali();
 std::vector<std::string> TestiLegali();
+
+// The move word with this coordinate text in the legal (or pseudo-legal) list; 0 if none.
+std::uint64_t Parola(const char* uci, bool legali = true);
+
+// Piece codes and the square lists as they lie, slots included, and putting them back.
+std::vector<std::uint64_t> ListeGrezze();
+void RipristinaListe(const std::vector<std::uint64_t>& v);
