@@ -36,14 +36,15 @@ struct AmbienteRegistro : AmbienteFinto {
     NuovaPosizione(FenIniziale);
     AmbienteFinto::TearDown();
   }
-
-  // Plays a move given in algebraic notation (without check marks).
-  static void Gioca(const char* testo) {
-    DettagliMossa d;
-    ASSERT_TRUE(LeggiDettagliMossaDaStringa(testo, &d)) << testo;
-    std::uint64_t m[MaxMosseCompatibili];
-    ASSERT_EQ(TrovaMosseCompatibili(m, &d), 1) << testo;
-    GiocaParola(m[0]);
+  // Plays moves given in algebraic notation (without check marks).
+  static void GiocaTutte(std::initializer_list<const char*> mosse) {
+    for (const char* testo : mosse) {
+      DettagliMossa d;
+      ASSERT_TRUE(LeggiDettagliMossaDaStringa(testo, &d)) << testo;
+      std::uint64_t m[MaxMosseCompatibili];
+      ASSERT_EQ(TrovaMosseCompatibili(m, &d), 1) << testo;
+      GiocaParola(m[0]);
+    }
   }
   static void GiocaParola(std::uint64_t mossa) {
     char san[8];
@@ -54,12 +55,9 @@ struct AmbienteRegistro : AmbienteFinto {
       std::strcat(san, FineMosseGenerate == BufferMosseGenerate ? "#" : "+");
     std::snprintf(ElencoStringaMossa[ContatoreMosse], 8, "%s", san);
   }
-  static void GiocaTutte(std::initializer_list<const char*> mosse) {
-    for (const char* m : mosse) Gioca(m);
-  }
   // n plies of knights going out and back.
   static void Cavalli(int n) {
     const char* giro[4] = {"Nf3", "Nf6", "Ng1", "Ng8"};
-    for (int i = 0; i < n; ++i) Gioca(giro[i % 4]);
+    for (int i = 0; i < n; ++i) GiocaTutte({giro[i % 4]});
   }
 };

@@ -7,172 +7,108 @@
 #include <fstream>
 #include <string>
 
-#include "config/ini.h"
-#include "platform/fake/fake_backend.h"
 #include "record/report.h"
-#include "tests/support/cartella_temporanea.h"
+#include "tests/support/ambiente_finto.h"
 #include "ui/stato.h"
 
 namespace {
 
-struct PartitaTest : ::testing::Test {
-  CartellaTemporanea cartella;
-  platform::FakeBackend fake;
+struct PartitaTest : AmbienteFinto {
+  const std::string sep = std::string(1, platform::kPathSeparator);
   void SetUp() override {
-    platform::install(&fake);
-    DefaultIni();
+    AmbienteFinto::SetUp();
     // A game of another second first, so that the names below carry no "-2" suffix for a game
     // an earlier test created in the same second.
     fake.now_ms = 0;
     InizializzaInfoPartita();
-    // 2026-12-05 05:28:26 UTC
-    fake.now_ms = 1796448506000;
+    fake.now_ms = 1796448506000;  // 2026-12-05 05:28:26 UTC
     focus = 0;
   }
   void TearDown() override {
     SvuotaListaRecord();
-    DefaultIni();
-    platform::install(nullptr);
+    AmbienteFinto::TearDown();
   }
-  void Digita(const std::string& testo) {
-    std::snprintf(comando, sizeof comando, "%s", testo.c_str());
-    CharatteriInComando = static_cast<int>(testo.size());
+  std::string Nuova() {
+    InizializzaInfoPartita();
+    return NomePartita;
   }
 };
 
-TEST_F(PartitaTest, ANewGameResetsEveryField) {
-  for (char* campo : {StrEvent, StrRound, StrWhiteCognome, StrWhiteNome, StrWhiteElo,
-                      StrBlackCognome, StrBlackNome, StrBlackElo, CommentoRisultato})
-    std::strcpy(campo, "x");
-  std::strcpy(Result, "1-0");
-  std::strcpy(Termination, "Abandoned");
-  std::strcpy(DataLocale, "2026.01.01");
-  std::strcpy(OraUTC, "10:00:00");
-  InizializzaInfoPartita();
-  for (char* campo : {StrEvent, StrRound, StrWhiteCognome, StrWhiteNome, StrWhiteElo,
-                      StrBlackCognome, StrBlackNome, StrBlackElo, CommentoRisultato})
-    EXPECT_STREQ(campo, "");
+TEST_F(PartitaTest, ANewGameResetsEveryFieldAndStartsItsLog) {
+  char* campi[] = {StrEvent,     StrRound,        StrWhiteCognome, StrWhiteNome,     StrWhiteElo,
+                   StrBlackCognome, StrBlackNome, StrBlackElo,     CommentoRisultato};
+  for (char* campo : campi) std::strcpy(campo, "x");
+  for (char* campo : {Result, Termination, DataLocale, OraUTC}) std::strcpy(campo, "1-0");
+  const char* attesi[3] = {"il 2026.12.05 alle 05:28:26", "on 2026.12.05 at 05:28:26",
+                           "el 2026.12.05 a las 05:28:26"};
+  for (int l = 2; l >= 0; --l) {
+    ParametroIni[inilang].valore = l;
+    InizializzaInfoPartita();
+    ASSERT_NE(UltimoRecord, nullptr);
+    EXPECT_EQ(UltimoRecord->tipo, recNuovaPartita);
+    EXPECT_STREQ(UltimoRecord->testo, attesi[l]);
+    EXPECT_EQ(UltimoRecord->precedente, nullptr);
+  }
+  for (char* campo : campi) EXPECT_STREQ(campo, "");
   EXPECT_STREQ(Result, "*");
-  EXPECT_STREQ(Termination, "?");
-  for (char* campo : {DataLocale, OraLocale, DataUTC, OraUTC}) EXPECT_STREQ(campo, "?");
-  const std::string sep(1, platform::kPathSeparator);
-  EXPECT_EQ(std::string(NomePartita), "pgn" + sep + "2026.12.05-05.28.26.pgn");
-  EXPECT_EQ(std::string(FileReport), "log" + sep + "2026.12.05-05.28.26.txt");
-  // The log starts with the new-game record alone.
-  ASSERT_NE(UltimoRecord, nullptr);
-  EXPECT_EQ(UltimoRecord->tipo, recNuovaPartita);
-  EXPECT_STREQ(UltimoRecord->testo, "on 2026.12.05 at 05:28:26");
-  EXPECT_EQ(UltimoRecord->precedente, nullptr);
+  for (char* campo : {Termination, DataLocale, OraLocale, DataUTC, OraUTC}) EXPECT_STREQ(campo, "?");
+  EXPECT_EQ(std::string(FileReport), "log" + sep + "2026.12.05-05.28.26-3.txt");
 }
 
-TEST_F(PartitaTest, TheNewGameRecordIsInTheCurrentLanguage) {
-  ParametroIni[inilang].valore = 2;
-  InizializzaInfoPartita();
-  EXPECT_STREQ(UltimoRecord->testo, "el 2026.12.05 a las 05:28:26");
-  ParametroIni[inilang].valore = 0;
-  InizializzaInfoPartita();
-  EXPECT_STREQ(UltimoRecord->testo, "il 2026.12.05 alle 05:28:26");
-}
-
-TEST_F(PartitaTest, GamesCreatedInTheSameSecondGetNamesOfTheirOwn) {
-  const std::string sep(1, platform::kPathSeparator);
+TEST_F(PartitaTest, EveryGameGetsNamesOfItsOwn) {
   fake.now_ms += 3600000;  // a second no other test of this process uses
-  InizializzaInfoPartita();
-  EXPECT_EQ(std::string(NomePartita), "pgn" + sep + "2026.12.05-06.28.26.pgn");
-  InizializzaInfoPartita();
-  EXPECT_EQ(std::string(NomePartita), "pgn" + sep + "2026.12.05-06.28.26-2.pgn");
+  EXPECT_EQ(Nuova(), "pgn" + sep + "2026.12.05-06.28.26.pgn");
+  EXPECT_EQ(Nuova(), "pgn" + sep + "2026.12.05-06.28.26-2.pgn");
   EXPECT_EQ(std::string(FileReport), "log" + sep + "2026.12.05-06.28.26-2.txt");
-  InizializzaInfoPartita();
-  EXPECT_EQ(std::string(NomePartita), "pgn" + sep + "2026.12.05-06.28.26-3.pgn");
-  // The next second has the plain name again.
+  EXPECT_EQ(Nuova(), "pgn" + sep + "2026.12.05-06.28.26-3.pgn");
   fake.advance(1000);
-  InizializzaInfoPartita();
-  EXPECT_EQ(std::string(NomePartita), "pgn" + sep + "2026.12.05-06.28.27.pgn");
-}
-
-TEST_F(PartitaTest, NamesTakenOnDiskByAnEarlierRunAreNotReused) {
+  EXPECT_EQ(Nuova(), "pgn" + sep + "2026.12.05-06.28.27.pgn");
+  // Names taken on disk by an earlier run are not reused.
   std::filesystem::create_directories("pgn");
   std::filesystem::create_directories("log");
-  std::ofstream("pgn/2026.12.05-07.28.26.pgn") << "old";
-  std::ofstream("log/2026.12.05-07.28.26-2.txt") << "old";
-  fake.now_ms += 7200000;
-  InizializzaInfoPartita();
-  const std::string sep(1, platform::kPathSeparator);
-  EXPECT_EQ(std::string(NomePartita), "pgn" + sep + "2026.12.05-07.28.26-3.pgn");
-  EXPECT_EQ(std::string(FileReport), "log" + sep + "2026.12.05-07.28.26-3.txt");
+  std::ofstream("pgn/2026.12.05-07.28.27.pgn") << "old";
+  std::ofstream("log/2026.12.05-07.28.27-2.txt") << "old";
+  fake.now_ms += 3600000;
+  EXPECT_EQ(Nuova(), "pgn" + sep + "2026.12.05-07.28.27-3.pgn");
+  EXPECT_EQ(std::string(FileReport), "log" + sep + "2026.12.05-07.28.27-3.txt");
 }
 
 TEST_F(PartitaTest, EditingAGameInformationField) {
+  const char* elo_fuori = "The entered value for (Elo fide rating) is out of range. \n A correct "
+                          "input should be from 0 up to 4000.";
+  struct {
+    int lingua;
+    char* campo;
+    const char* testo;
+    int risposta, esito;
+    const char *dialogo, *valore;
+  } casi[] = {
+      {1, StrEvent, "City Open", IDNO, 0, "Set event to City Open?", ""},
+      {1, StrEvent, "City Open", IDYES, 1, "Set event to City Open?", "City Open"},
+      {2, StrBlackCognome, "Pérez", IDYES, 1, "¿setear apellido a Pérez?", "Pérez"},
+      {0, StrRound, "1", IDYES, 1, "Impostare turno a 1?", "1"},
+      {1, StrWhiteElo, "4001", IDYES, 0, elo_fuori, ""},
+      {1, StrWhiteElo, "-1", IDYES, 0, elo_fuori, ""},
+      {1, StrWhiteElo, "abc", IDYES, 0, elo_fuori, ""},
+      {1, StrWhiteElo, "", IDYES, 0, elo_fuori, ""},
+      {1, StrWhiteElo, "4000", IDYES, 1, "Set fide elo rating to 4000?", "4000"},
+      {1, StrBlackElo, "2100 (provisional)", IDYES, 1,
+       "Set fide elo rating to 2100 (provisional)?", "2100 (provisional)"},
+  };
   InizializzaInfoPartita();
-  PartitaSalvata = 1;
-  Digita("City Open");
-  fake.answer(IDNO);
-  EXPECT_EQ(ModificaInfoPartita(StrEvent), 0);
-  EXPECT_STREQ(StrEvent, "");
-  EXPECT_EQ(PartitaSalvata, 1);
-  fake.answer(IDYES);
-  EXPECT_EQ(ModificaInfoPartita(StrEvent), 1);
-  EXPECT_EQ(fake.dialogs.back().text, "Set event to City Open?");
-  EXPECT_EQ(fake.dialogs.back().style, MB_YESNO);
-  EXPECT_STREQ(StrEvent, "City Open");
-  ASSERT_FALSE(fake.tones.empty());
-  EXPECT_EQ(fake.tones.back().hz, 3000);
-  EXPECT_EQ(PartitaSalvata, 0);
-
-  ParametroIni[inilang].valore = 2;
-  Digita("Pérez");
-  EXPECT_EQ(ModificaInfoPartita(StrBlackCognome), 1);
-  EXPECT_EQ(fake.dialogs.back().text, "¿setear apellido a Pérez?");
-  EXPECT_STREQ(StrBlackCognome, "Pérez");
-  ParametroIni[inilang].valore = 0;
-  Digita("1");
-  EXPECT_EQ(ModificaInfoPartita(StrRound), 1);
-  EXPECT_EQ(fake.dialogs.back().text, "Impostare turno a 1?");
-}
-
-TEST_F(PartitaTest, EloRatingsAreRangeChecked) {
-  InizializzaInfoPartita();
-  for (const char* cattivo : {"4001", "-1", "abc", ""}) {
-    Digita(cattivo);
-    EXPECT_EQ(ModificaInfoPartita(StrWhiteElo), 0) << cattivo;
-    EXPECT_EQ(fake.dialogs.back().text,
-              "The entered value for (Elo fide rating) is out of range. \n A correct input "
-              "should be from 0 up to 4000.");
-    EXPECT_STREQ(StrWhiteElo, "");
+  for (const auto& c : casi) {
+    ParametroIni[inilang].valore = c.lingua;
+    PartitaSalvata = 1;
+    std::snprintf(comando, sizeof comando, "%s", c.testo);
+    CharatteriInComando = static_cast<int>(std::strlen(c.testo));
+    fake.tones.clear();
+    fake.answer(c.risposta);
+    EXPECT_EQ(ModificaInfoPartita(c.campo), c.esito) << c.testo;
+    EXPECT_EQ(fake.dialogs.back().text, c.dialogo);
+    EXPECT_STREQ(c.campo, c.valore);
+    EXPECT_EQ(PartitaSalvata, 1 - c.esito) << c.testo;
+    EXPECT_EQ(!fake.tones.empty() && fake.tones.back().hz == 3000, c.esito == 1) << c.testo;
   }
-  Digita("4000");
-  EXPECT_EQ(ModificaInfoPartita(StrWhiteElo), 1);
-  EXPECT_STREQ(StrWhiteElo, "4000");
-  Digita("2100 (provisional)");
-  EXPECT_EQ(ModificaInfoPartita(StrBlackElo), 1);
-  EXPECT_EQ(fake.dialogs.back().text, "Set fide elo rating to 2100 (provisional)?");
-  EXPECT_STREQ(StrBlackElo, "2100 (provisional)");
-}
-
-TEST_F(PartitaTest, AnAutomaticSaveThatDidNotHappenLeavesTheGameUnsaved) {
-  ParametroIni[iniautosave].valore = 1;
-  PartitaSalvata = 1;
-  std::filesystem::remove_all("log");
-  std::ofstream("log") << "a file where the log folder should be";
-  SalvaOSegnaNonSalvata();
-  EXPECT_EQ(PartitaSalvata, 0);
-}
-
-TEST_F(PartitaTest, TheLogKeepsEveryRecordInOrder) {
-  InizializzaInfoPartita();
-  fake.advance(5000);
-  InserisciNuovoRecord(recOrologioInMoto, nullptr);
-  fake.advance(12000);
-  InserisciNuovoRecord(recMossaInserita, "e4");
-  ASSERT_NE(UltimoRecord, nullptr);
-  EXPECT_STREQ(UltimoRecord->testo, "e4");
-  ASSERT_NE(UltimoRecord->precedente, nullptr);
-  EXPECT_EQ(UltimoRecord->tempo - UltimoRecord->precedente->tempo, 12000u);
-  EXPECT_EQ(UltimoRecord->precedente->testo, nullptr);
-  ASSERT_NE(UltimoRecord->precedente->precedente, nullptr);
-  EXPECT_EQ(UltimoRecord->precedente->precedente->tipo, recNuovaPartita);
-  SvuotaListaRecord();
-  EXPECT_EQ(UltimoRecord, nullptr);
 }
 
 }  // namespace

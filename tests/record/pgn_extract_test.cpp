@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "record/pgn.h"
@@ -15,34 +15,21 @@ namespace {
 
 constexpr const char* kPgnExtract = "/usr/games/pgn-extract";
 
-struct PgnExtractTest : AmbienteRegistro {
-  // Runs pgn-extract on the game's file; gives its diagnostics and the export.
-  void Esporta(std::string& diagnostica, std::string& esportato) {
-    ASSERT_EQ(SalvaPartitaPgn(), 1);
-    std::string comando = std::string(kPgnExtract) + " -s -C -o out.pgn '" + NomePartita +
-                          "' 2> err.txt";
-    ASSERT_EQ(std::system(comando.c_str()), 0) << LeggiFile("err.txt");
-    diagnostica = LeggiFile("err.txt");
-    esportato = LeggiFile("out.pgn");
-  }
-};
+using PgnExtractTest = AmbienteRegistro;
 
 TEST_F(PgnExtractTest, GamesAreAcceptedAndExportedWithTheirMovesAndTags) {
   if (!std::filesystem::exists(kPgnExtract)) GTEST_SKIP() << "pgn-extract is not installed";
-  struct Caso {
-    const char* cognome;
-    const char* nome;
+  struct {
+    const char *cognome, *nome;
     int plies;
-    const char* risultato;
-    const char* commento;
-  };
-  const Caso casi[] = {
+    const char *risultato, *commento;
+  } casi[] = {
       {"", "", 0, "*", ""},
       {"O\"Brien", "Back\\slash \"Jr\"", 4, "*", ""},
       {"Rossi", "", 17, "1/2-1/2", "draw by agreement"},
       {"", "Anna", 511, "*", ""},
   };
-  for (const Caso& c : casi) {
+  for (const auto& c : casi) {
     NuovaPosizione(FenIniziale);
     InizializzaInfoPartita();
     std::strcpy(StrWhiteCognome, c.cognome);
@@ -51,29 +38,27 @@ TEST_F(PgnExtractTest, GamesAreAcceptedAndExportedWithTheirMovesAndTags) {
     Cavalli(c.plies);
     std::strcpy(Result, c.risultato);
     std::strcpy(CommentoRisultato, c.commento);
-    std::string diagnostica, esportato;
-    Esporta(diagnostica, esportato);
-    EXPECT_EQ(diagnostica, "") << c.cognome;
-    EXPECT_NE(esportato.find("[Event \"Open \\\"A\\\" \\\\ B\"]"), std::string::npos) << esportato;
-    EXPECT_NE(esportato.find("[White \"" + ValoreTagPgn(c.cognome) +
-                             (c.cognome[0] || c.nome[0] ? ", " + ValoreTagPgn(c.nome) : "?") +
-                             "\"]"),
-              std::string::npos)
-        << esportato;
-    EXPECT_NE(esportato.find("[PlyCount \"" + std::to_string(c.plies) + "\"]"), std::string::npos);
-    // The same moves: pgn-extract's own move text holds every move in order.
-    std::string mosse;
+    ASSERT_EQ(SalvaPartitaPgn(), 1);
+    const std::string comando =
+        std::string(kPgnExtract) + " -s -C -o out.pgn '" + NomePartita + "' 2> err.txt";
+    ASSERT_EQ(std::system(comando.c_str()), 0) << LeggiFile("err.txt");
+    EXPECT_EQ(LeggiFile("err.txt"), "") << c.cognome;
+    const std::string esportato = LeggiFile("out.pgn");
+    const std::string bianco = c.cognome[0] || c.nome[0]
+                                   ? ValoreTagPgn(c.cognome) + ", " + ValoreTagPgn(c.nome)
+                                   : "?";
+    for (const std::string& tag : {std::string("[Event \"Open \\\"A\\\" \\\\ B\"]"),
+                                   "[White \"" + bianco + "\"]",
+                                   "[PlyCount \"" + std::to_string(c.plies) + "\"]",
+                                   std::string(c.risultato) + "\n"})
+      EXPECT_NE(esportato.find(tag), std::string::npos) << tag << "\n" << esportato;
+    // The same moves in order: every word of the move text that starts with a letter.
+    std::string mosse, trovate, parola;
     for (int i = 1; i <= c.plies; ++i) mosse += std::string(ElencoStringaMossa[i]) + " ";
-    std::string trovate;
-    for (std::size_t p = esportato.find("\n\n"); p < esportato.size();) {
-      std::size_t q = esportato.find_first_of(" \n", p);
-      if (q == std::string::npos) q = esportato.size();
-      std::string t = esportato.substr(p, q - p);
-      if (!t.empty() && std::isalpha(static_cast<unsigned char>(t[0]))) trovate += t + " ";
-      p = q + 1;
-    }
-    EXPECT_EQ(trovate.substr(0, mosse.size()), mosse);
-    EXPECT_NE(esportato.find(std::string(c.risultato) + "\n"), std::string::npos);
+    std::istringstream testo(esportato.substr(esportato.find("\n\n")));
+    while (testo >> parola)
+      if (std::isalpha(static_cast<unsigned char>(parola[0]))) trovate += parola + " ";
+    EXPECT_EQ(trovate, mosse);
   }
 }
 

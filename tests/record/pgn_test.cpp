@@ -14,34 +14,27 @@ struct PgnTest : AmbienteRegistro {
     AmbienteRegistro::SetUp();
     std::strcpy(Cadenza, "7200");
   }
-  // The tags every game has after PlyCount.
-  static std::string Coda(int plies) {
-    return "[PlyCount \"" + std::to_string(plies) +
-           "\"]\n[TimeControl \"7200\"]\n[WhiteTimeLeft \"125\"]\n[BlackTimeLeft \"0\"]\n";
-  }
 };
-
-const char* const kTagVuoti =
-    "\n[Event \"?\"]\n[Site \"PC\"]\n[Date \"?\"]\n[Round \"?\"]\n[White \"?\"]\n[Black \"?\"]\n"
-    "[Result \"*\"]\n[Time \"?\"]\n[UTCTime \"?\"]\n[UTCDate \"?\"]\n[WhiteElo \"?\"]\n"
-    "[BlackElo \"?\"]\n";
-const char* const kFineTag = "[Termination \"?\"]\n[Mode \"TC\"]\n[Annotator \"Vantorel2.65\"]\n";
-const char* const kTempoRimasto = "{Time left: white - 2 minutes, 5 seconds, black - 0 seconds.}\n";
 
 TEST_F(PgnTest, TheEmptyGame) {
   EXPECT_EQ(TestoPartitaPgn("\n"),
-            std::string(kTagVuoti) + Coda(0) + kFineTag + "\n" + kTempoRimasto + "*\n");
+            "\n[Event \"?\"]\n[Site \"PC\"]\n[Date \"?\"]\n[Round \"?\"]\n[White \"?\"]\n"
+            "[Black \"?\"]\n[Result \"*\"]\n[Time \"?\"]\n[UTCTime \"?\"]\n[UTCDate \"?\"]\n"
+            "[WhiteElo \"?\"]\n[BlackElo \"?\"]\n[PlyCount \"0\"]\n[TimeControl \"7200\"]\n"
+            "[WhiteTimeLeft \"125\"]\n[BlackTimeLeft \"0\"]\n[Termination \"?\"]\n[Mode \"TC\"]\n"
+            "[Annotator \"Vantorel2.65\"]\n\n"
+            "{Time left: white - 2 minutes, 5 seconds, black - 0 seconds.}\n*\n");
   EXPECT_EQ(TestoListaMosse(),
             "\nevent?\nwhite? vs black? *\n"
             "Time left: white - 2 minutes, 5 seconds,black - 0 seconds.\n\n");
 }
 
-TEST_F(PgnTest, ACheckmateWithEveryFieldInItsPlace) {
-  std::strcpy(StrEvent, "City Open");
+TEST_F(PgnTest, ACheckmateWithEveryFieldInItsPlaceAndTagValuesEscaped) {
+  std::strcpy(StrEvent, "City \"Open\" \\ 3");
   std::strcpy(StrRound, "3");
   std::strcpy(StrWhiteNome, "Anna");  // only the first name
   std::strcpy(StrBlackCognome, "Rossi");
-  std::strcpy(StrBlackNome, "Mario");
+  std::strcpy(StrBlackNome, "C:\\x");
   std::strcpy(StrBlackElo, "2100");
   std::strcpy(DataLocale, "2026.12.05");
   std::strcpy(OraLocale, "06:28:26");
@@ -52,8 +45,8 @@ TEST_F(PgnTest, ACheckmateWithEveryFieldInItsPlace) {
   std::strcpy(Termination, "Checkmate");
   std::strcpy(CommentoRisultato, "checkmate");
   EXPECT_EQ(TestoPartitaPgn("\r\n"),
-            "\r\n[Event \"City Open\"]\r\n[Site \"PC\"]\r\n[Date \"2026.12.05\"]\r\n"
-            "[Round \"3\"]\r\n[White \", Anna\"]\r\n[Black \"Rossi, Mario\"]\r\n"
+            "\r\n[Event \"City \\\"Open\\\" \\\\ 3\"]\r\n[Site \"PC\"]\r\n[Date \"2026.12.05\"]\r\n"
+            "[Round \"3\"]\r\n[White \", Anna\"]\r\n[Black \"Rossi, C:\\\\x\"]\r\n"
             "[Result \"0-1\"]\r\n[Time \"06:28:26\"]\r\n[UTCTime \"05:28:26\"]\r\n"
             "[UTCDate \"2026.12.05\"]\r\n[WhiteElo \"?\"]\r\n[BlackElo \"2100\"]\r\n"
             "[PlyCount \"4\"]\r\n[TimeControl \"7200\"]\r\n[WhiteTimeLeft \"125\"]\r\n"
@@ -61,19 +54,18 @@ TEST_F(PgnTest, ACheckmateWithEveryFieldInItsPlace) {
             "[Annotator \"Vantorel2.65\"]\r\n\r\n 1. f3 e5 2. g4 Qh4#\r\n"
             "{Time left: white - 2 minutes, 5 seconds, black - 0 seconds.}\r\n"
             "{checkmate} 0-1\r\n");
-  EXPECT_EQ(TestoListaMosse(),
-            "\nCity Open, round 3\n Anna vs Mario Rossi (2100) 0-1\n"
-            "Time left: white - 2 minutes, 5 seconds,black - 0 seconds.\n\n 1. f3 e5\n 2. g4 Qh4#\n");
+  EXPECT_EQ(TestoListaMosse(), "\nCity \"Open\" \\ 3, round 3\n Anna vs C:\\x Rossi (2100) 0-1\n"
+                               "Time left: white - 2 minutes, 5 seconds,black - 0 seconds.\n\n"
+                               " 1. f3 e5\n 2. g4 Qh4#\n");
 }
 
 TEST_F(PgnTest, NinthMoveStartsANewLineAndAnAdjudicationComesBeforeTheResult) {
   Cavalli(17);
   std::strcpy(Result, "1/2-1/2");
-  std::strcpy(Termination, "By agreement");
   std::strcpy(CommentoRisultato, "draw by agreement");
   std::strcpy(StrWhiteCognome, "Bianchi");  // only the family name
   ParametroIni[inilang].valore = 0;
-  std::string pgn = TestoPartitaPgn("\n");
+  const std::string pgn = TestoPartitaPgn("\n");
   EXPECT_NE(pgn.find("[White \"Bianchi, \"]\n"), std::string::npos);
   EXPECT_NE(pgn.find("\n\n 1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 Ng8 5. Nf3 Nf6 6. Ng1 Ng8 "
                      "7. Nf3 Nf6 8. Ng1 Ng8\n 9. Nf3\n"
@@ -84,30 +76,19 @@ TEST_F(PgnTest, NinthMoveStartsANewLineAndAnAdjudicationComesBeforeTheResult) {
   EXPECT_EQ(TestoListaMosse().substr(0, 35), "\nevento?\n Bianchi vs nero? 1/2-1/2\n");
 }
 
-TEST_F(PgnTest, TagValuesAreEscaped) {
-  std::strcpy(StrEvent, "The \"Big\" Open \\ 2026");
-  std::strcpy(StrWhiteCognome, "O\"Neil");
-  std::strcpy(StrWhiteNome, "C:\\x");
-  std::string pgn = TestoPartitaPgn("\n");
-  EXPECT_NE(pgn.find("[Event \"The \\\"Big\\\" Open \\\\ 2026\"]\n"), std::string::npos);
-  EXPECT_NE(pgn.find("[White \"O\\\"Neil, C:\\\\x\"]\n"), std::string::npos);
-}
-
 TEST_F(PgnTest, TheLongestGameFitsEveryText) {
-  std::string lungo(LunghezzaCampoInfo - 1, 'x');
+  const std::string lungo(LunghezzaCampoInfo - 1, 'x');
   for (char* campo : {StrEvent, StrRound, StrWhiteCognome, StrWhiteNome, StrBlackCognome,
                       StrBlackNome, StrWhiteElo, StrBlackElo})
     std::strcpy(campo, lungo.c_str());
   Cavalli(511);
-  ASSERT_EQ(ContatoreMosse, 511u);
-  std::string pgn = TestoPartitaPgn("\r\n");
-  EXPECT_NE(pgn.find(" 256. Ng1\r\n{Time left"), std::string::npos);
-  EXPECT_NE(pgn.find("[Event \"" + lungo + "\"]"), std::string::npos);
-  EXPECT_NE(pgn.find("\r\n 249. Nf3"), std::string::npos);  // 249 = 31 * 8 + 1
+  const std::string pgn = TestoPartitaPgn("\r\n");
+  for (const std::string& parte : {std::string(" 256. Ng1\r\n{Time left"), "[Event \"" + lungo + "\"]",
+                                   std::string("\r\n 249. Nf3")})  // 249 = 31 * 8 + 1
+    EXPECT_NE(pgn.find(parte), std::string::npos) << parte;
   ASSERT_EQ(CopiaPartitaNegliAppunti(), 1);
   EXPECT_EQ(fake.clipboard_writes.back(), pgn);
-  std::string script = TestoScriptHtml();
-  EXPECT_NE(script.find("var ContatoreMosse = 511;"), std::string::npos);
+  EXPECT_NE(TestoScriptHtml().find("var ContatoreMosse = 511;"), std::string::npos);
 }
 
 TEST_F(PgnTest, ScriptOfAShortGame) {
@@ -125,19 +106,14 @@ TEST_F(PgnTest, ScriptOfAShortGame) {
 }
 
 TEST_F(PgnTest, ScriptStringsHoldWhateverWasTyped) {
-  const std::string brutti[] = {"\"", "\\", "</script>", "<img src=x onerror=alert(1)>",
-                                "a\nb\r\t\x01", "\xE2\x80\xA8", "è"};
-  for (const std::string& s : brutti) {
-    std::string js = StringaJs(s);
+  for (const std::string s : {"\"", "\\", "</script>", "<img src=x onerror=alert(1)>",
+                              "a\nb\r\t\x01", "\xE2\x80\xA8", "è"}) {
+    const std::string js = StringaJs(s);
     EXPECT_EQ(js.find("</"), std::string::npos) << js;
     EXPECT_EQ(js.find('\n'), std::string::npos) << js;
     EXPECT_EQ(js.find("\xE2\x80\xA8"), std::string::npos) << js;
-    // Only escaped quotes inside.
-    for (std::size_t i = 1; i + 1 < js.size(); ++i) {
-      if (js[i] == '"') {
-        EXPECT_EQ(js[i - 1], '\\') << js;
-      }
-    }
+    for (std::size_t i = 1; i + 1 < js.size(); ++i)  // only escaped quotes inside
+      EXPECT_FALSE(js[i] == '"' && js[i - 1] != '\\') << js;
   }
   EXPECT_EQ(StringaJs("a\"b\\c<d>\n\x01"), "\"a\\\"b\\\\c\\x3Cd\\x3E\\n\\x01\"");
   EXPECT_EQ(StringaJs("è\xE2\x80\xA9"), "\"è\\u2029\"");
@@ -147,37 +123,31 @@ TEST_F(PgnTest, ScriptStringsHoldWhateverWasTyped) {
 // random games: castling both ways, en passant and every promotion appear.
 TEST_F(PgnTest, ScriptBoardsFollowTheRealBoardAndLeaveItAlone) {
   std::uint32_t seme = 12345;
-  auto caso = [&] { return seme = seme * 1664525u + 1013904223u; };
   bool visto[64] = {};
+  auto scacchiera = [] {
+    std::string s(64, '0');
+    for (int q = 0; q < 64; ++q)
+      if (PezzoIn[q] != CasaVuota) {
+        const int p = static_cast<int>(PezzoIn[q] >> 4);
+        s[q] = static_cast<char>(CaratterePezzo[p >> 1] - (p & 1 ? 0 : 'a' - 'A'));
+      }
+    return s;
+  };
   for (int partita = 0; partita < 120; ++partita) {
     NuovaPosizione(FenIniziale);
-    std::vector<std::string> attese;
-    auto scacchiera = [] {
-      std::string s(64, '0');
-      for (int q = 0; q < 64; ++q)
-        if (PezzoIn[q] != CasaVuota) {
-          int p = static_cast<int>(PezzoIn[q] >> 4);
-          s[q] = CaratterePezzo[p >> 1];
-          if ((p & 1) == 0) s[q] = static_cast<char>(s[q] - 'a' + 'A');
-        }
-      return s;
-    };
-    attese.push_back(scacchiera());
+    std::string atteso = "\t\"" + scacchiera() + "\"";
     for (int ply = 0; ply < 300 && FineMosseGenerate != BufferMosseGenerate; ++ply) {
       if (!PuoGiocareAncoraMosse()) break;
-      std::size_t n = static_cast<std::size_t>(FineMosseGenerate - BufferMosseGenerate);
-      std::uint64_t m = BufferMosseGenerate[(caso() >> 8) % n];
+      seme = seme * 1664525u + 1013904223u;
+      const std::uint64_t m =
+          BufferMosseGenerate[(seme >> 8) % (FineMosseGenerate - BufferMosseGenerate)];
       visto[SpecieMossa(m)] = true;
       GiocaParola(m);
-      attese.push_back(scacchiera());
+      atteso += ",\n\t\"" + scacchiera() + "\"";
     }
-    std::uint64_t contatore = ContatoreMosse, info = InfoPosizione, chiave = ChiaveHash;
+    const std::uint64_t contatore = ContatoreMosse, info = InfoPosizione, chiave = ChiaveHash;
     std::uint64_t elenco[DimensioneElencoMosse];
     std::memcpy(elenco, ElencoMosse, sizeof elenco);
-    std::string atteso;
-    ASSERT_EQ(attese.size(), contatore + 1);
-    for (std::size_t i = 0; i < attese.size(); ++i)
-      atteso += (i ? ",\n\t\"" : "\t\"") + attese[i] + "\"";
     ASSERT_EQ(ScacchiereDellaPartita(), atteso) << "game " << partita;
     EXPECT_EQ(ContatoreMosse, contatore);
     EXPECT_EQ(InfoPosizione, info);
@@ -187,19 +157,6 @@ TEST_F(PgnTest, ScriptBoardsFollowTheRealBoardAndLeaveItAlone) {
   for (int specie : {int(SpecieArroccoCorto), int(SpecieArroccoLungo), int(SpecieEnpassant),
                      SpeciePromozione(1), SpeciePromozione(4), SpeciePromozioneCattura(4, 3)})
     EXPECT_TRUE(visto[specie]) << "kind " << specie << " never played";
-}
-
-TEST_F(PgnTest, TheScriptHasOneBoardAndOneTextMoreThanPlies) {
-  GiocaTutte({"e4", "e5", "Nf3"});
-  std::string script = TestoScriptHtml();
-  auto conta = [&](const std::string& da, const std::string& a) {
-    std::size_t i = script.find(da), j = script.find(a, i);
-    int n = 0;
-    for (std::size_t k = i; k < j; ++k) n += script[k] == '\t';
-    return n - 1;  // the tab before "];"
-  };
-  EXPECT_EQ(conta("var partita", "];"), 4);
-  EXPECT_EQ(conta("var UltimaMossa", "];"), 4);
 }
 
 }  // namespace

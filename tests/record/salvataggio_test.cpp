@@ -14,6 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::vector<std::string> Rinominati;
+
 struct SalvataggioTest : AmbienteRegistro {
   void TearDown() override {
     ProvaPrimaDelRinomino = nullptr;
@@ -22,70 +24,58 @@ struct SalvataggioTest : AmbienteRegistro {
   static std::vector<std::string> FileDellaPartita() {
     return {PercorsoListaMosse(), NomePartita, PercorsoScriptHtml(), FileReport};
   }
+  // Saves with the failure warnings armed again; the dialogs it showed.
+  std::vector<std::string> Salva(int esito) {
+    fake.dialogs.clear();
+    PartitaSalvata = 1;
+    RipetiAvvisiDiScrittura();
+    EXPECT_EQ(SalvaPartita(), esito);
+    EXPECT_EQ(PartitaSalvata, esito);
+    std::vector<std::string> testi;
+    for (const auto& d : fake.dialogs) testi.push_back(d.text);
+    return testi;
+  }
 };
 
-TEST_F(SalvataggioTest, MissingFoldersAreCreatedAndEveryFileHoldsItsText) {
+TEST_F(SalvataggioTest, MissingFoldersAreCreatedAndEveryFileHoldsItsTextInItsOrder) {
   fs::remove_all("pgn");
   fs::remove_all("log");
   GiocaTutte({"e4", "e5"});
-  PartitaSalvata = 0;
-  ASSERT_EQ(SalvaPartita(), 1);
-  EXPECT_EQ(PartitaSalvata, 1);
-  EXPECT_TRUE(fake.dialogs.empty());
+  Rinominati.clear();
+  ProvaPrimaDelRinomino = [](const std::string& t) { Rinominati.push_back(t); };
+  EXPECT_TRUE(Salva(1).empty());
   EXPECT_EQ(LeggiFile(NomePartita), TestoPartitaPgn("\n"));
   EXPECT_EQ(LeggiFile(PercorsoListaMosse()), TestoListaMosse());
   EXPECT_EQ(LeggiFile(PercorsoScriptHtml()), TestoScriptHtml());
   EXPECT_TRUE(ReportAutentico(LeggiFile(FileReport)));
-  // Nothing else is left in the folders: no temporary files.
-  int n = 0;
+  ASSERT_EQ(Rinominati.size(), 4u);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Rinominati[i].rfind(FileDellaPartita()[i], 0), 0u);
+  int n = 0;  // and no temporary file is left
   for (auto& voce : fs::recursive_directory_iterator(".")) n += voce.is_regular_file();
   EXPECT_EQ(n, 4);
 }
 
-TEST_F(SalvataggioTest, FilesAreWrittenInTheirOrder) {
-  std::vector<std::string> ordine;
-  static std::vector<std::string>* registro;
-  registro = &ordine;
-  ProvaPrimaDelRinomino = [](const std::string& t) { registro->push_back(t); };
-  SalvaPartita();
-  ASSERT_EQ(ordine.size(), 4u);
-  std::vector<std::string> attesi = FileDellaPartita();
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(ordine[i].rfind(attesi[i], 0), 0u) << ordine[i];
-}
-
 TEST_F(SalvataggioTest, AFileThatCannotBeWrittenIsNamedAndTheGameStaysUnsaved) {
   GiocaTutte({"d4"});
+  const char* inizio[3] = {"Non ho potuto scrivere il file ", "Unable to write the file ",
+                           "No pude escribir el archivo "};
+  const char* fine[3] = {"La partita non è salvata.", "The game is not saved.",
+                         "La partida no está guardada."};
   for (int f = 0; f < 4; ++f) {
-    for (int l = 0; l < 3; ++l) {
-      ParametroIni[inilang].valore = l;
-      const std::vector<std::string> file = FileDellaPartita();  // by language
-      const std::string percorso = file[f];
-      // A folder in the way of the file itself: it cannot be replaced.
-      fs::remove_all(percorso);
-      fs::create_directories(percorso);
-      fake.dialogs.clear();
-      PartitaSalvata = 1;
-      RipetiAvvisiDiScrittura();
-      EXPECT_EQ(SalvaPartita(), 0) << percorso;
-      EXPECT_EQ(PartitaSalvata, 0);
-      ASSERT_EQ(fake.dialogs.size(), 1u) << percorso;
-      const char* inizio[3] = {"Non ho potuto scrivere il file ", "Unable to write the file ",
-                               "No pude escribir el archivo "};
-      const char* fine[3] = {"La partita non è salvata.", "The game is not saved.",
-                             "La partida no está guardada."};
-      const std::string& testo = fake.dialogs[0].text;
-      EXPECT_EQ(testo.rfind(inizio[l] + percorso + ": ", 0), 0u) << testo;
-      EXPECT_NE(testo.find(fine[l]), std::string::npos) << testo;
-      // The other files were written all the same.
-      for (int g = 0; g < 4; ++g) {
-        if (g == f) continue;
-        EXPECT_TRUE(fs::is_regular_file(file[g])) << file[g];
-      }
-      fs::remove_all(percorso);
-    }
+    const int l = f % 3;
+    ParametroIni[inilang].valore = l;
+    const std::vector<std::string> file = FileDellaPartita();  // by language
+    fs::remove_all(file[f]);
+    fs::create_directories(file[f]);  // a folder in the way cannot be replaced
+    const auto testi = Salva(0);
+    ASSERT_EQ(testi.size(), 1u) << file[f];
+    EXPECT_EQ(testi[0].rfind(inizio[l] + file[f] + ": ", 0), 0u) << testi[0];
+    EXPECT_NE(testi[0].find(fine[l]), std::string::npos) << testi[0];
+    for (int g = 0; g < 4; ++g)  // the other files were written all the same
+      EXPECT_TRUE(g == f || fs::is_regular_file(file[g])) << file[g];
+    fs::remove_all(file[f]);
   }
-  // Written again, the game is saved.
-  EXPECT_EQ(SalvaPartita(), 1);
+  Salva(1);
 }
 
 TEST_F(SalvataggioTest, AReadOnlyFolderIsReportedAsPermissionDenied) {
@@ -98,12 +88,9 @@ TEST_F(SalvataggioTest, AReadOnlyFolderIsReportedAsPermissionDenied) {
   const char* motivi[3] = {": accesso negato.", ": permission denied.", ": permiso denegado."};
   for (int l = 0; l < 3; ++l) {
     ParametroIni[inilang].valore = l;
-    fake.dialogs.clear();
-    RipetiAvvisiDiScrittura();
-    EXPECT_EQ(SalvaPartita(), 0);
-    ASSERT_EQ(fake.dialogs.size(), 1u);
-    EXPECT_NE(fake.dialogs[0].text.find(std::string(NomePartita) + motivi[l]), std::string::npos)
-        << fake.dialogs[0].text;
+    const auto testi = Salva(0);
+    ASSERT_EQ(testi.size(), 1u);
+    EXPECT_NE(testi[0].find(std::string(NomePartita) + motivi[l]), std::string::npos) << testi[0];
   }
   fs::permissions("pgn", fs::perms::owner_all);
 }
@@ -133,28 +120,23 @@ TEST_F(SalvataggioTest, AWriterInterruptedBeforeTheRenameLeavesTheOldFileWhole) 
 }
 
 TEST_F(SalvataggioTest, WhenTheSessionEndsAnUnsavedGameWithMovesIsSavedSilently) {
-  struct Caso {
+  struct {
     int mosse, salvata;
-    bool scritta;
-  };
-  for (Caso c : {Caso{1, 0, true}, Caso{0, 0, false}, Caso{2, 1, false}}) {
+    bool scritta, di_traverso;
+  } casi[] = {{1, 0, true, false}, {0, 0, false, false}, {2, 1, false, false}, {1, 0, false, true}};
+  for (const auto& c : casi) {
+    fs::remove_all("pgn");
+    if (c.di_traverso) std::ofstream("pgn") << "in the way";
     NuovaPosizione(FenIniziale);
     InizializzaInfoPartita();
     Cavalli(c.mosse);
     PartitaSalvata = c.salvata;
+    fake.dialogs.clear();
     SalvaAllaChiusura();
-    EXPECT_EQ(fs::exists(NomePartita), c.scritta) << c.mosse;
-    fs::remove_all("pgn");
+    EXPECT_EQ(fs::is_regular_file(NomePartita), c.scritta) << c.mosse;
+    EXPECT_TRUE(fake.dialogs.empty());  // a failure cannot be shown to anybody
   }
-  // A failure cannot be shown to anybody: nothing is asked.
-  std::ofstream("pgn") << "in the way";
-  NuovaPosizione(FenIniziale);
-  Cavalli(1);
-  PartitaSalvata = 0;
-  fake.dialogs.clear();
-  SalvaAllaChiusura();
-  EXPECT_TRUE(fake.dialogs.empty());
-  EXPECT_TRUE(fs::exists(FileReport));
+  EXPECT_TRUE(fs::exists(FileReport));  // the log is written all the same
 }
 
 }  // namespace

@@ -5,31 +5,23 @@
 #include <cstring>
 #include <string>
 
-#include "config/ini.h"
-#include "platform/fake/fake_backend.h"
+#include "tests/support/ambiente_finto.h"
 
 namespace {
 
-struct Utf8Test : ::testing::Test {
-  platform::FakeBackend fake;
-  void SetUp() override {
-    platform::install(&fake);
-    DefaultIni();
-  }
-  void TearDown() override { platform::install(nullptr); }
-
-  std::string converti(const std::string& s) {
+struct Utf8Test : AmbienteFinto {
+  // The conversion, and how many dialogs it showed.
+  std::pair<std::string, std::size_t> Converti(const std::string& s) {
     std::string out(s.size() + 1, '\x7F');
+    fake.dialogs.clear();
     ConvertiUtf8InAscii(s.c_str(), out.data());
-    return std::string(out.c_str());
+    return {out.c_str(), fake.dialogs.size()};
   }
 };
 
 TEST_F(Utf8Test, SequenceTestsLookAtLeadAndContinuationBytes) {
-  EXPECT_TRUE(utf8_is_continuation(0x80));
-  EXPECT_TRUE(utf8_is_continuation(0xBF));
-  EXPECT_FALSE(utf8_is_continuation(0xC0));
-  EXPECT_FALSE(utf8_is_continuation('a'));
+  for (int b : {0x80, 0xBF}) EXPECT_TRUE(utf8_is_continuation(b)) << b;
+  for (int b : {0xC0, 0x61}) EXPECT_FALSE(utf8_is_continuation(b)) << b;
   EXPECT_TRUE(utf8_is_single_byte("a"));
   EXPECT_FALSE(utf8_is_single_byte("é"));
   EXPECT_TRUE(utf8_is_double_byte("é"));
@@ -43,20 +35,15 @@ TEST_F(Utf8Test, SequenceTestsLookAtLeadAndContinuationBytes) {
 }
 
 TEST_F(Utf8Test, TableIsCodePage1252WithTheUnassignedCodesAsThemselves) {
-  EXPECT_STREQ(ExAsciiChar[0], "€");
-  EXPECT_STREQ(ExAsciiChar[0x8A - 128], "Š");
-  EXPECT_STREQ(ExAsciiChar[0x99 - 128], "™");
-  EXPECT_STREQ(ExAsciiChar[105], "é");
-  EXPECT_STREQ(ExAsciiChar[127], "ÿ");
-  EXPECT_STREQ(ExAsciiChar[0xA0 - 128], "\u00A0");
-  for (int code : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
-    const unsigned char expect[] = {0xC2, static_cast<unsigned char>(code), 0};
-    EXPECT_STREQ(ExAsciiChar[code - 128], reinterpret_cast<const char*>(expect)) << code;
-  }
+  const std::pair<int, const char*> casi[] = {
+      {0x80, "€"}, {0x8A, "Š"}, {0x99, "™"}, {0xE9, "é"}, {0xFF, "ÿ"}, {0xA0, "\u00A0"},
+      {0x81, "\xC2\x81"}, {0x8D, "\xC2\x8D"}, {0x8F, "\xC2\x8F"}, {0x90, "\xC2\x90"},
+      {0x9D, "\xC2\x9D"}};
+  for (const auto& [codice, testo] : casi) EXPECT_STREQ(ExAsciiChar[codice - 128], testo);
   // Every entry is one well-formed character, and each maps back to its code.
   for (int i = 0; i < 128; ++i) {
     const char* e = ExAsciiChar[i];
-    int len = static_cast<int>(std::strlen(e));
+    const int len = static_cast<int>(std::strlen(e));
     ASSERT_TRUE((len == 2 && utf8_is_double_byte(e)) || (len == 3 && utf8_is_triple_byte(e))) << i;
     EXPECT_EQ(AsciiEsteso(e, len), 128 + i) << i;
   }
@@ -64,29 +51,26 @@ TEST_F(Utf8Test, TableIsCodePage1252WithTheUnassignedCodesAsThemselves) {
   EXPECT_EQ(AsciiEsteso("é", 3), 0);  // length must match too
 }
 
-TEST_F(Utf8Test, ConversionOfAccentsEuroAndForeignLetters) {
-  EXPECT_EQ(converti("Perché"), "Perch\xE9");
-  EXPECT_EQ(converti("€"), "\x80");
-  EXPECT_EQ(converti("Peón, año, città"), "Pe\xF3n, a\xF1o, citt\xE0");
-  // A letter the code page lacks must not cut the sentence short.
-  EXPECT_EQ(converti("a дb \xF0\x9F\x98\x80 end"), "a ?b ? end");
-  EXPECT_TRUE(fake.dialogs.empty());
-}
-
-TEST_F(Utf8Test, InvalidByteIsReportedOnceAndSkipped) {
-  EXPECT_EQ(converti("ab\x80"
-                     "cd"),
-            "abcd");
-  ASSERT_EQ(fake.dialogs.size(), 1u);
+TEST_F(Utf8Test, Conversion) {
+  const struct {
+    const char *testo, *atteso;
+    std::size_t dialoghi;  // one for each invalid byte, which is skipped
+  } casi[] = {
+      {"Perché", "Perch\xE9", 0},
+      {"€", "\x80", 0},
+      {"Peón, año, città", "Pe\xF3n, a\xF1o, citt\xE0", 0},
+      // A letter the code page lacks must not cut the sentence short.
+      {"a дb \xF0\x9F\x98\x80 end", "a ?b ? end", 0},
+      {"ab\x80" "cd", "abcd", 1},
+      {"x\xC3y\xF8z", "xyz", 2},  // a cut-short sequence loses only its lead byte
+      {"tail \xE2\x82", "tail ", 2},
+  };
+  for (const auto& c : casi) {
+    EXPECT_EQ(Converti(c.testo), std::make_pair(std::string(c.atteso), c.dialoghi)) << c.testo;
+  }
+  Converti("\x80");
   EXPECT_EQ(fake.dialogs[0].text, " Carattere con piu di 4 byte in ConvertiUtf8InAscii");
   EXPECT_EQ(fake.dialogs[0].style, MB_ICONINFORMATION);
-  fake.dialogs.clear();
-  // A lead byte whose sequence is cut short: only the lead byte is dropped.
-  EXPECT_EQ(converti("x\xC3y\xF8z"), "xyz");
-  EXPECT_EQ(fake.dialogs.size(), 2u);
-  fake.dialogs.clear();
-  EXPECT_EQ(converti("tail \xE2\x82"), "tail ");
-  EXPECT_EQ(fake.dialogs.size(), 2u);
 }
 
 TEST_F(Utf8Test, BoundedConversionStopsAtACharacterBoundary) {
