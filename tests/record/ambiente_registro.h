@@ -36,15 +36,16 @@ struct AmbienteRegistro : AmbienteFinto {
     NuovaPosizione(FenIniziale);
     AmbienteFinto::TearDown();
   }
-  // Plays moves given in algebraic notation (without check marks).
+  // Plays a move given in algebraic notation (without check marks).
+  static void Gioca(const char* testo) {
+    DettagliMossa d;
+    ASSERT_TRUE(LeggiDettagliMossaDaStringa(testo, &d)) << testo;
+    std::uint64_t m[MaxMosseCompatibili];
+    ASSERT_EQ(TrovaMosseCompatibili(m, &d), 1) << testo;
+    GiocaParola(m[0]);
+  }
   static void GiocaTutte(std::initializer_list<const char*> mosse) {
-    for (const char* testo : mosse) {
-      DettagliMossa d;
-      ASSERT_TRUE(LeggiDettagliMossaDaStringa(testo, &d)) << testo;
-      std::uint64_t m[MaxMosseCompatibili];
-      ASSERT_EQ(TrovaMosseCompatibili(m, &d), 1) << testo;
-      GiocaParola(m[0]);
-    }
+    for (const char* m : mosse) Gioca(m);
   }
   static void GiocaParola(std::uint64_t mossa) {
     char san[8];
@@ -58,6 +59,6 @@ struct AmbienteRegistro : AmbienteFinto {
   // n plies of knights going out and back.
   static void Cavalli(int n) {
     const char* giro[4] = {"Nf3", "Nf6", "Ng1", "Ng8"};
-    for (int i = 0; i < n; ++i) GiocaTutte({giro[i % 4]});
+    for (int i = 0; i < n; ++i) Gioca(giro[i % 4]);
   }
 };
