@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "core/posizione.h"
 #include "record/partita.h"
 #include "ui/menu.h"
 #include "tests/book/libro_prova.h"
+#include "tests/support/ambiente_finto.h"
 #include "tests/ui/scenario.h"
 
 namespace {
@@ -144,7 +143,21 @@ TEST_F(EsploratoreLibro, AMoveTheBoardDoesNotAllowEndsTheExplorer) {
   EXPECT_EQ(ContatoreMosse, 0u);
 }
 
-TEST_F(EsploratoreLibro, FromTheBookMenu) {
+TEST_F(EsploratoreLibro, ScreenEcho) {
+  ParametroIni[iniEchoExplorer].valore = 1;
+  Tasto('E', LEFT_CTRL_PRESSED);
+  Tasto(VK_RIGHT);
+  const std::pair<int, const char*> righe[] = {{17, "Book explorer activated:"},
+                                               {21, "Current node: 1... c5 - (2 lines) - 1 of 2"},
+                                               {40, "ECO ----"}, {37, "----"}, {38, "----"}};
+  for (const auto& [y, testo] : righe)
+    EXPECT_NE(fake.row_text(y).find(testo), std::string::npos) << fake.row_text(y);
+  Tasto(VK_ESCAPE);
+  EXPECT_EQ(fake.row_text(21).find("Current node"), std::string::npos);
+}
+
+// The book menu: its commands, and names and limits typed, asked and stored.
+TEST_F(EsploratoreLibro, BookMenu) {
   comando_ApriMenu(21, 1);
   Tasto(VK_RETURN);
   EXPECT_EQ(focus, 0);
@@ -153,31 +166,7 @@ TEST_F(EsploratoreLibro, FromTheBookMenu) {
   Tasto(VK_RETURN);
   EXPECT_EQ(focus, 4);
   EXPECT_TRUE(Finisce(Ultimo(), " -> (3 lines). 1 of 2")) << Ultimo();
-}
-
-TEST_F(EsploratoreLibro, ScreenEcho) {
-  ParametroIni[iniEchoExplorer].valore = 1;
-  Tasto('E', LEFT_CTRL_PRESSED);
-  Tasto(VK_RIGHT);
-  auto riga = [&](int y) {
-    std::string r = fake.row_text(y);
-    return r.substr(r.find_first_not_of(' ') == std::string::npos ? 0 : r.find_first_not_of(' '));
-  };
-  EXPECT_EQ(riga(17), "Book explorer activated:");
-  EXPECT_EQ(riga(21), "Current node: 1... c5 - (2 lines) - 1 of 2");
-  EXPECT_EQ(riga(40), "ECO ----");
-  EXPECT_EQ(riga(37), "----");
-  EXPECT_EQ(riga(38), "----");
   Tasto(VK_ESCAPE);
-  EXPECT_NE(riga(21), "Current node: 1... c5 - (2 lines) - 1 of 2");
-}
-
-}  // namespace
-
-namespace {
-
-// The book menu's values: names and limits typed, asked and stored.
-TEST_F(EsploratoreLibro, BookMenuValues) {
   struct Caso {
     int voce;
     const char* testo;
@@ -205,11 +194,9 @@ TEST_F(EsploratoreLibro, BookMenuValues) {
   EXPECT_EQ(ParametroIni[iniMinEloRating].valore, 0);
   EXPECT_STREQ(LibroDaConsultare, "openings");
   EXPECT_STREQ(LibroDaCostruire, "mine");
-  // The settings file keeps them.
-  std::ifstream ini("vantorel.ini");
-  std::string tutto((std::istreambuf_iterator<char>(ini)), std::istreambuf_iterator<char>());
-  EXPECT_NE(tutto.find("openings"), std::string::npos);
-  EXPECT_NE(tutto.find("mine"), std::string::npos);
+  const std::string ini = LeggiFile("vantorel.ini");  // the settings file keeps them
+  EXPECT_NE(ini.find("openings"), std::string::npos);
+  EXPECT_NE(ini.find("mine"), std::string::npos);
 }
 
 }  // namespace
