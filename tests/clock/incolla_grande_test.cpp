@@ -12,19 +12,14 @@
 #include "record/partita.h"
 #include "record/scrittura_atomica.h"
 #include "tests/support/ambiente_finto.h"
+#include "tests/support/testo_ripetuto.h"
 #include "tests/ui/scenario.h"
 
 namespace {
 
 constexpr std::size_t kDieciMega = 10u << 20;
 
-// testo repeated until the whole reaches ten megabytes.
-std::string Ripeti(const std::string& testo) {
-  std::string s;
-  s.reserve(kDieciMega + testo.size());
-  while (s.size() < kDieciMega) s += testo;
-  return s;
-}
+std::string Ripeti(const std::string& testo) { return TestoRipetuto(testo, kDieciMega); }
 
 struct IncollaGrande : scenario::Scenario {
   void Incolla(const std::string& testo) {
