@@ -132,7 +132,7 @@ TEST_F(ReportTest, LayoutInEachLanguage) {
     EXPECT_EQ(log.substr(0, log.find("Vantorel file signature: ")), attesi[l]) << l;
     EXPECT_TRUE(ReportAutentico(log));
     SalvaReport();
-    EXPECT_EQ(LeggiFile(FileReport), log);
+    EXPECT_EQ(LeggiTesto(FileReport), log);
   }
 }
 

@@ -22,9 +22,9 @@ TEST_F(SalvataggioTest, MissingFoldersAreCreatedAndEveryFileHoldsItsText) {
   EXPECT_EQ(SalvaPartita(), 1);
   EXPECT_EQ(PartitaSalvata, 1);
   EXPECT_TRUE(fake.dialogs.empty());
-  EXPECT_EQ(LeggiFile(NomePartita), TestoPartitaPgn("\n"));
-  EXPECT_EQ(LeggiFile(PercorsoListaMosse()), TestoListaMosse());
-  EXPECT_EQ(LeggiFile(PercorsoScriptHtml()), TestoScriptHtml());
+  EXPECT_EQ(LeggiTesto(NomePartita), TestoPartitaPgn("\n"));
+  EXPECT_EQ(LeggiTesto(PercorsoListaMosse()), TestoListaMosse());
+  EXPECT_EQ(LeggiTesto(PercorsoScriptHtml()), TestoScriptHtml());
   EXPECT_TRUE(ReportAutentico(LeggiFile(FileReport)));
   int n = 0;  // and no temporary file is left
   for (auto& voce : fs::recursive_directory_iterator(".")) n += voce.is_regular_file();

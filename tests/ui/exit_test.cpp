@@ -65,8 +65,8 @@ TEST_F(ExitTest, AFailedSaveKeepsTheProgramRunningWithTheRefusalTone) {
   fake.answer(IDYES);
   EXPECT_NO_THROW(CicloPrincipale());
   ASSERT_EQ(fake.dialogs.size(), 2u);
-  EXPECT_NE(fake.dialogs[1].text.find("Unable to write the file pgn/"), std::string::npos)
-      << fake.dialogs[1].text;
+  const std::string nome = std::string("Unable to write the file pgn") + platform::kPathSeparator;
+  EXPECT_NE(fake.dialogs[1].text.find(nome), std::string::npos) << fake.dialogs[1].text;
   ASSERT_FALSE(fake.tones.empty());
   EXPECT_EQ(fake.tones.back().hz, 2000);
   EXPECT_EQ(fake.tones.back().ms, 50);
