@@ -9,6 +9,8 @@
 //                             mods: ctrl, shift, alt, enhanced
 //   clip-set <text>           put the text on the clipboard as Unicode text,
 //                             each \n written as CR LF, as Windows programs do
+//   clip-wait <text>          until the clipboard's Unicode text contains the
+//                             text (\n as for clip-set)
 //   signal <name>             create the file <name> (for the shell script)
 //   wait-file <file> <text>   until the file contains the text
 //   running                   the program has not ended
@@ -161,7 +163,8 @@ std::wstring utf16(const std::string& s) {
   return w;
 }
 
-void clip_set(const std::string& escaped) {
+// A script's text with each \n as CR LF.
+std::string unescape(const std::string& escaped) {
   std::string text;
   for (std::size_t i = 0; i < escaped.size(); ++i) {
     if (escaped.compare(i, 2, "\\n") == 0) {
@@ -171,7 +174,11 @@ void clip_set(const std::string& escaped) {
       text += escaped[i];
     }
   }
-  std::wstring w = utf16(text);
+  return text;
+}
+
+void clip_set(const std::string& escaped) {
+  std::wstring w = utf16(unescape(escaped));
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (w.size() + 1) * sizeof(wchar_t));
   auto* p = static_cast<wchar_t*>(GlobalLock(block));
   std::copy(w.c_str(), w.c_str() + w.size() + 1, p);
@@ -181,6 +188,20 @@ void clip_set(const std::string& escaped) {
   bool set = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
   CloseClipboard();
   if (!set) fail("cannot set the clipboard");
+}
+
+// The clipboard's Unicode text, empty when it holds none or is busy.
+std::string clip_text() {
+  if (!OpenClipboard(nullptr)) return {};
+  std::wstring w;
+  if (HANDLE block = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* p = static_cast<const wchar_t*>(GlobalLock(block))) {
+      w = p;
+      GlobalUnlock(block);
+    }
+  }
+  CloseClipboard();
+  return utf8(w);
 }
 
 std::string read_file(const std::string& name) {
@@ -219,6 +240,10 @@ void run(const std::string& line) {
     key(name, mods);
   } else if (command == "clip-set") {
     clip_set(rest);
+  } else if (command == "clip-wait") {
+    const std::string text = unescape(rest);
+    if (!wait_until([&] { return clip_text().find(text) != std::string::npos; }))
+      fail(line + ": not on the clipboard:\n" + clip_text());
   } else if (command == "signal") {
     std::ofstream(rest) << "1\n";
   } else if (command == "wait-file") {

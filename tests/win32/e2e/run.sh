@@ -2,10 +2,12 @@
 # Runs one driver script against vantorel.exe in a fresh working directory
 # and answers the message boxes the script announces: a step "signal
 # box-<key>" makes this script wait for the box, press <key> in it with
-# xdotool and write "box-answered".
-#   run.sh <steps> <vantorel.exe> <driver.exe> <nvda.dll>
+# xdotool and write "box-answered". A script with a "# viewer" line gets the
+# stand-in viewer registered as the program that opens ".pgn" files.
+#   run.sh <steps> <vantorel.exe> <driver.exe> <nvda.dll> <viewer.exe>
 set -euo pipefail
 steps=$(realpath "$1") program=$(realpath "$2") driver=$(realpath "$3") nvda=$(realpath "$4")
+viewer=$(realpath "$5")
 defaults=$(realpath "$(dirname "$0")/../../fixtures/ini/default_en.ini")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -16,6 +18,12 @@ while read -r key value; do
   sed -i "s/^\\\$\t$key\t.*/\$\t$key\t$value/" vantorel.ini
 done < <(sed -n 's/^# set: //p' "$steps")
 if grep -q '^# nvda' "$steps"; then cp "$nvda" nvda.dll; fi
+if grep -q '^# viewer' "$steps"; then
+  # Only the machine-wide classes take effect for ShellExecute under Wine.
+  wine reg add 'HKLM\Software\Classes\.pgn' /ve /d vantorel.test.pgn /f >/dev/null 2>&1
+  wine reg add 'HKLM\Software\Classes\vantorel.test.pgn\shell\open\command' /ve \
+    /d "\"$(winepath -w "$viewer")\" \"%1\"" /f >/dev/null 2>&1
+fi
 cp "$steps" steps.txt
 
 wine "$driver" "$(winepath -w "$program")" steps.txt </dev/null >driver.log 2>&1 &
