@@ -29,14 +29,27 @@ cp "$steps" steps.txt
 wine "$driver" "$(winepath -w "$program")" steps.txt </dev/null >driver.log 2>&1 &
 driver_pid=$!
 
+boxes() { xdotool search --name '^Attention!$' 2>/dev/null || true; }
+
 answer_box() {  # key
-  local id
-  id=$(timeout 30 xdotool search --sync --name '^Attention!$' | head -n1) || return 1
-  xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
-  xdotool key "$1"
+  local id="" try
+  # Polled rather than "search --sync": that one dies when another window
+  # goes away during its search (the viewer's, for one).
   for _ in $(seq 600); do
-    xdotool search --name '^Attention!$' >/dev/null 2>&1 || break
+    id=$(boxes | head -n1)
+    [ -n "$id" ] && break
     sleep 0.05
+  done
+  [ -n "$id" ] || return 1
+  # A box that has only just appeared may miss the key: press it again while
+  # that same box is still there.
+  for try in $(seq 10); do
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+    xdotool key "$1"
+    for _ in $(seq 60); do
+      boxes | grep -qx "$id" || break 2
+      sleep 0.05
+    done
   done
   rm -f "box-$1"
   echo 1 >box-answered.tmp && mv box-answered.tmp box-answered
