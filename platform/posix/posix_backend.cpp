@@ -66,6 +66,9 @@ class PosixBackend : public Backend {
   std::string row_text(int row) const override { return screen_.row_text(row); }
 
   int read_keys(KeyEvent* out, int max, int timeout_ms) override {
+    // What the program shows from now on answers another key or another
+    // second, so it no longer joins the braille message shown.
+    screen_reader::input_awaited();
     if (queue_.empty()) wait_for_keys(timeout_ms);
     int n = 0;
     while (n < max && !queue_.empty()) {

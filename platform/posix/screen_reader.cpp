@@ -76,7 +76,7 @@ void set_language(int lang) {
   if (modules[1].loaded) espeak_set_language(lang);
 }
 
-bool braille_connected() { return modules[0].loaded && speechd_braille_connected(); }
+bool braille_connected() { return modules[0].loaded && braille_live(); }
 
 void drain() {
   if (modules[0].loaded) speechd_drain();

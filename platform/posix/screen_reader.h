@@ -34,6 +34,10 @@ void unload(void* module);
 // Language of the speech from now on: 0 Italian, 1 English, 2 Spanish.
 void set_language(int lang);
 
+// The program is about to wait for input: the next braille message starts
+// afresh instead of joining the one shown.
+void input_awaited();
+
 // For tests: whether the speech module got a braille display, and waits until
 // everything handed to it has been passed on to its libraries.
 bool braille_connected();

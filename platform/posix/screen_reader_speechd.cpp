@@ -1,13 +1,12 @@
 // The speech and braille module: texts go to speech-dispatcher and to a
-// braille display through BrlAPI. A worker thread hands them over, so the
-// main loop never waits on a slow synthesiser or a busy socket.
+// braille display (screen_reader_braille.cpp). A worker thread hands them to
+// the daemon, so the main loop never waits on a slow synthesiser or a busy
+// socket.
 #include <dlfcn.h>
 #include <pthread.h>
 #include <signal.h>
 
-#include <atomic>
 #include <condition_variable>
-#include <cstdint>
 #include <cstdlib>
 #include <deque>
 #include <future>
@@ -25,8 +24,6 @@ namespace {
 
 constexpr int kSpdModeSingle = 0;
 constexpr int kSpdMessage = 2;  // priority of a message: queued, never dropped
-constexpr int kBrlapiTtyDefault = -1;
-constexpr int kBrlapiCursorOff = 0;
 
 struct SpeechdApi {
   void* lib = nullptr;
@@ -38,22 +35,9 @@ struct SpeechdApi {
 } spd;
 void* connection = nullptr;
 
-using BrlapiHandler = void (*)(int, std::uint32_t, const void*, std::size_t);
-struct BrlapiApi {
-  void* lib = nullptr;
-  int (*open)(const void*, void*) = nullptr;
-  int (*enter_tty)(int, const char*) = nullptr;
-  int (*write_wtext)(int, const wchar_t*) = nullptr;
-  int (*leave_tty)() = nullptr;
-  void (*close)() = nullptr;
-  BrlapiHandler (*set_handler)(BrlapiHandler) = nullptr;
-} brl;
-std::atomic<bool> braille_ok{false};
-
 struct Job {
-  enum Kind { kSay, kCancel, kBraille, kLanguage, kStop } kind;
+  enum Kind { kSay, kCancel, kLanguage, kStop } kind;
   std::string text;
-  std::wstring wide;
 };
 
 std::mutex mutex;
@@ -62,55 +46,9 @@ std::deque<Job> jobs;
 bool busy = false;
 std::thread worker;
 
-template <typename F>
-bool resolve(void* lib, const char* name, F& f) {
-  f = reinterpret_cast<F>(dlsym(lib, name));
-  return f != nullptr;
-}
-
-// Without a handler libbrlapi aborts the whole program on a protocol error;
-// losing the display must only lose braille.
-void on_brlapi_error(int, std::uint32_t, const void*, std::size_t) { braille_ok = false; }
-
-void open_braille() {
-  braille_ok = false;
-  for (const auto& name : options().brlapi_libraries) {
-    brl.lib = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
-    if (brl.lib) break;
-  }
-  if (!brl.lib) return;
-  bool found = resolve(brl.lib, "brlapi_openConnection", brl.open) &&
-               resolve(brl.lib, "brlapi_enterTtyMode", brl.enter_tty) &&
-               resolve(brl.lib, "brlapi_writeWText", brl.write_wtext) &&
-               resolve(brl.lib, "brlapi_leaveTtyMode", brl.leave_tty) &&
-               resolve(brl.lib, "brlapi_closeConnection", brl.close) &&
-               resolve(brl.lib, "brlapi_setExceptionHandler", brl.set_handler);
-  if (found) {
-    brl.set_handler(on_brlapi_error);
-    if (brl.open(nullptr, nullptr) >= 0) {
-      if (brl.enter_tty(kBrlapiTtyDefault, nullptr) >= 0) {
-        braille_ok = true;
-        return;
-      }
-      brl.close();
-    }
-  }
-  dlclose(brl.lib);
-  brl = {};
-}
-
-void close_braille() {
-  if (!brl.lib) return;
-  if (braille_ok) brl.leave_tty();
-  brl.close();
-  dlclose(brl.lib);
-  brl = {};
-  braille_ok = false;
-}
-
-// Everything that talks to the daemon and the display runs here, so that a
-// peer that went away (SIGPIPE, blocked on this thread only) or a slow module
-// never stops the main loop. ready reports whether the daemon answered.
+// Everything that talks to the daemon runs here, so that a peer that went
+// away (SIGPIPE, blocked on this thread only) or a slow module never stops
+// the main loop. ready reports whether the daemon answered.
 void run_worker(std::promise<bool>* ready) {
   sigset_t pipe;
   sigemptyset(&pipe);
@@ -126,7 +64,6 @@ void run_worker(std::promise<bool>* ready) {
     ready->set_value(false);
     return;
   }
-  open_braille();
   ready->set_value(true);
   for (;;) {
     Job job;
@@ -149,13 +86,9 @@ void run_worker(std::promise<bool>* ready) {
       case Job::kLanguage:
         spd.set_language(connection, job.text.c_str());
         break;
-      case Job::kBraille:
-        if (braille_ok) brl.write_wtext(kBrlapiCursorOff, job.wide.c_str());
-        break;
       case Job::kStop: {
         spd.close(connection);
         connection = nullptr;
-        close_braille();
         std::lock_guard lock(mutex);
         busy = false;
         idle.notify_all();
@@ -169,8 +102,7 @@ void push(Job job) {
   std::lock_guard lock(mutex);
   if (job.kind == Job::kCancel) {
     // What was not handed over yet would be cut off anyway.
-    std::erase_if(jobs,
-                  [](const Job& j) { return j.kind == Job::kSay || j.kind == Job::kBraille; });
+    std::erase_if(jobs, [](const Job& j) { return j.kind == Job::kSay; });
   }
   jobs.push_back(std::move(job));
   wake.notify_one();
@@ -202,19 +134,20 @@ std::string utf8(const std::u32string& text) {
 
 unsigned long speak_text(const char16_t* text) {
   if (!text) return 1;
-  push({Job::kSay, utf8(code_points(text)), {}});
+  push({Job::kSay, utf8(code_points(text))});
   return 0;
 }
 
 unsigned long braille_message(const char16_t* text) {
-  if (!text || !braille_ok) return 1;
-  auto cps = code_points(text);
-  push({Job::kBraille, {}, std::wstring(cps.begin(), cps.end())});
+  if (!text || !braille_live()) return 1;
+  braille_show(code_points(text));
   return 0;
 }
 
+// Cutting the speech off also starts a new braille message.
 unsigned long cancel_speech() {
-  push({Job::kCancel, {}, {}});
+  braille_cut();
+  push({Job::kCancel, {}});
   return 0;
 }
 
@@ -236,6 +169,7 @@ bool speechd_load(EntryPoints& entries) {
     ready = answer.get();
     if (!ready) worker.join();
   }
+  if (ready) braille_open();
   if (!ready) {
     dlclose(spd.lib);
     spd = {};
@@ -248,16 +182,15 @@ bool speechd_load(EntryPoints& entries) {
 }
 
 void speechd_unload() {
-  push({Job::kStop, {}, {}});
+  push({Job::kStop, {}});
   worker.join();
+  braille_close();
   jobs.clear();
   dlclose(spd.lib);
   spd = {};
 }
 
-void speechd_set_language(int lang) { push({Job::kLanguage, language_code(lang), {}}); }
-
-bool speechd_braille_connected() { return braille_ok; }
+void speechd_set_language(int lang) { push({Job::kLanguage, language_code(lang)}); }
 
 void speechd_drain() {
   std::unique_lock lock(mutex);

@@ -11,14 +11,21 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
+#include "config/ini.h"
+#include "data/messages.h"
+#include "data/msg_ui.h"
+#include "platform/fake/fake_backend.h"
 #include "platform/posix/screen_reader.h"
 #include "speech/annuncio.h"
 #include "tests/speech/ssip_server.h"
@@ -70,23 +77,53 @@ class FakeBrailleDisplay {
     });
   }
 
+  // Waits until the display shows text and blanks after it; the last text
+  // shown otherwise.
+  std::string shows_now(const std::string& text) {
+    std::unique_lock lock(mutex_);
+    auto now = [&] {
+      std::string v = visual_.empty() ? "" : visual_.back();
+      if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+      return v.substr(0, v.find_last_not_of(' ') + 1);
+    };
+    changed_.wait_for(lock, kPatience, [&] { return now() == text; });
+    return now();
+  }
+
+  // A key of the display, by brltty's name of its command.
+  void press(const std::string& command) {
+    std::lock_guard lock(mutex_);
+    std::string line = command + "\n";
+    if (client_ >= 0) send(client_, line.data(), line.size(), MSG_NOSIGNAL);
+  }
+
  private:
   void serve() {
-    int client = -1;
     std::string buffer;
+    // Closed under the lock: press() may be sending to it.
+    auto drop = [&] {
+      std::lock_guard lock(mutex_);
+      if (client_ >= 0) close(std::exchange(client_, -1));
+    };
     while (!stop_) {
-      pollfd p{client < 0 ? fd_ : client, POLLIN, 0};
-      if (poll(&p, 1, 50) <= 0) continue;
-      if (client < 0) {
-        client = accept(fd_, nullptr, nullptr);
+      pollfd p{client_ < 0 ? fd_ : client_, POLLIN, 0};
+      if (poll(&p, 1, 50) <= 0) {
+        // brltty takes a line from the display when the next one comes: a
+        // key pressed last would wait for ever without these.
+        if (client_ >= 0) send(client_, "Noop\n", 5, MSG_NOSIGNAL);
+        continue;
+      }
+      if (client_ < 0) {
+        int client = accept(fd_, nullptr, nullptr);
         if (client >= 0) send(client, "cells 40\n", 9, MSG_NOSIGNAL);
+        std::lock_guard lock(mutex_);
+        client_ = client;
         continue;
       }
       char chunk[1024];
-      ssize_t n = recv(client, chunk, sizeof chunk, 0);
+      ssize_t n = recv(client_, chunk, sizeof chunk, 0);
       if (n <= 0) {
-        close(client);
-        client = -1;
+        drop();
         continue;
       }
       buffer.append(chunk, static_cast<std::size_t>(n));
@@ -101,12 +138,13 @@ class FakeBrailleDisplay {
         }
       }
     }
-    if (client >= 0) close(client);
+    drop();
   }
 
   std::string path_;
   int fd_ = -1;
-  bool stop_ = false;
+  int client_ = -1;
+  std::atomic<bool> stop_{false};
   std::thread thread_;
   std::mutex mutex_;
   std::condition_variable changed_;
@@ -173,6 +211,8 @@ class Brltty {
 struct BrailleTest : ::testing::Test {
   FakeSsipServer speech;
   void* module = nullptr;
+  std::unique_ptr<FakeBrailleDisplay> display;
+  std::unique_ptr<Brltty> brltty;
   void SetUp() override {
     if (brltty_path().empty()) GTEST_SKIP() << "brltty is not installed";
     sr::options() = {};
@@ -185,6 +225,25 @@ struct BrailleTest : ::testing::Test {
     unsetenv("BRLAPI_HOST");
     unsetenv("CONTROLVT");
   }
+  // A display, a brltty driving it (on an address of this test's own) and
+  // the speech module connected to both.
+  void connect() {
+    static int started = 0;
+    display = std::make_unique<FakeBrailleDisplay>();
+    brltty = std::make_unique<Brltty>(display->path(), 40 + getpid() % 300 * 3 + started++ % 3);
+    ASSERT_TRUE(brltty->running());
+    ASSERT_TRUE(display->showing()) << "brltty never reached the display";
+    ASSERT_TRUE(brltty->ready()) << "no BrlAPI server at " << brltty->host();
+    ASSERT_TRUE(brltty->running());
+    setenv("BRLAPI_HOST", brltty->host().c_str(), 1);
+    module = sr::load("nvda.dll");
+    ASSERT_NE(module, nullptr);
+    ASSERT_TRUE(sr::braille_connected()) << "BrlAPI at " << brltty->host();
+  }
+  template <typename F = FnTestoNvda>
+  F entry(const char* name) {
+    return reinterpret_cast<F>(sr::symbol(module, name));
+  }
   bool spoken(const std::string& text) {
     sr::drain();
     for (const auto& l : speech.log())
@@ -194,30 +253,77 @@ struct BrailleTest : ::testing::Test {
 };
 
 TEST_F(BrailleTest, TextReachesTheDisplayAndLosingItLeavesSpeechWorking) {
-  FakeBrailleDisplay display;
-  Brltty brltty(display.path(), 40 + getpid() % 900);
-  ASSERT_TRUE(brltty.running());
-  ASSERT_TRUE(display.showing()) << "brltty never reached the display";
-  ASSERT_TRUE(brltty.ready()) << "no BrlAPI server at " << brltty.host();
-  ASSERT_TRUE(brltty.running());
-  setenv("BRLAPI_HOST", brltty.host().c_str(), 1);
-
-  module = sr::load("nvda.dll");
-  ASSERT_NE(module, nullptr);
-  ASSERT_TRUE(sr::braille_connected()) << "BrlAPI at " << brltty.host();
-  auto speak = reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_speakText"));
-  auto braille = reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_brailleMessage"));
+  ASSERT_NO_FATAL_FAILURE(connect());
+  auto speak = entry("nvdaController_speakText");
+  auto braille = entry("nvdaController_brailleMessage");
   speak(u"Perché e4");
   braille(u"Perché e4");
-  EXPECT_TRUE(display.shows("Perché e4"));
+  EXPECT_TRUE(display->shows("Perché e4"));
   EXPECT_TRUE(spoken("Perché e4"));
 
   // The braille server goes away: braille is lost, speech is not.
-  brltty.stop();
+  brltty->stop();
   braille(u"gone");
   speak(u"still speaking");
   braille(u"gone again");
   EXPECT_TRUE(spoken("still speaking"));
+}
+
+TEST_F(BrailleTest, LongMessageIsPannedWithTheDisplaysKeys) {
+  ASSERT_NO_FATAL_FAILURE(connect());
+  // 100 characters on 40 cells: three windows, none splitting a word.
+  const std::string windows[] = {"black 39:  knight from Golf 1 captures",
+                                 "the bishop on Foxtrot 3 discovered",
+                                 "check. Black wins on time."};
+  entry<FnStopNvda>("nvdaController_cancelSpeech")();
+  entry("nvdaController_brailleMessage")(
+      u"black 39:  knight from Golf 1 captures the bishop on Foxtrot 3 discovered check. Black "
+      u"wins on time.");
+  EXPECT_EQ(display->shows_now(windows[0]), windows[0]);
+  // A key at either end moves nothing, which the key after it shows.
+  struct Step {
+    const char* key;
+    int window;
+  } steps[] = {{"FwinLt", 0}, {"FwinRt", 1}, {"FwinRt", 2}, {"FwinRt", 2}, {"FwinLt", 1},
+               {"LnUp", 0},   {"LnDn", 1},   {"Bot", 2},    {"Top", 0},    {"FwinRt", 1}};
+  for (const auto& step : steps) {
+    display->press(step.key);
+    EXPECT_EQ(display->shows_now(windows[step.window]), windows[step.window]) << step.key;
+  }
+}
+
+TEST_F(BrailleTest, FollowingAnnouncementJoinsTheMessageAndAnInterruptionReplacesIt) {
+  ASSERT_NO_FATAL_FAILURE(connect());
+  // The channel sees the module's entry points as the library it loads.
+  platform::FakeBackend fake;
+  for (const char* name :
+       {"nvdaController_speakText", "nvdaController_brailleMessage", "nvdaController_cancelSpeech"})
+    fake.libraries["nvda.dll"][name] = sr::symbol(module, name);
+  platform::install(&fake);
+  DefaultIni();
+  ParametroIni[iniAssistanceType].valore = 2;
+  CaricaAssistente(2);
+  const std::string move = "white 1:  pawn to Echo 4", reply = "black 1:  pawn to Echo 5";
+  const std::string stopped = Testo(StrStatoOrologio, 2, 0);
+  struct Case {
+    std::string text;
+    int interrupt;
+    bool key_awaited;  // the program waited for input before it
+    std::string shown;
+  } cases[] = {
+      {move, 1, false, move},
+      {stopped, 0, false, move + " " + stopped},
+      {reply, 1, false, reply},
+      {stopped, 0, true, stopped},
+  };
+  for (const auto& c : cases) {
+    if (c.key_awaited) sr::input_awaited();
+    Anuncia(c.text.c_str(), c.interrupt);
+    EXPECT_EQ(display->shows_now(c.shown), c.shown);
+  }
+  CaricaAssistente(0);
+  platform::install(nullptr);
+  DefaultIni();
 }
 
 TEST_F(BrailleTest, NoBrailleServerMeansSpeechOnly) {
@@ -225,8 +331,8 @@ TEST_F(BrailleTest, NoBrailleServerMeansSpeechOnly) {
   module = sr::load("nvda.dll");
   ASSERT_NE(module, nullptr);
   EXPECT_FALSE(sr::braille_connected());
-  reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_brailleMessage"))(u"x");
-  reinterpret_cast<FnTestoNvda>(sr::symbol(module, "nvdaController_speakText"))(u"hello");
+  entry("nvdaController_brailleMessage")(u"x");
+  entry("nvdaController_speakText")(u"hello");
   EXPECT_TRUE(spoken("hello"));
 }
 
