@@ -32,7 +32,7 @@ struct FakeRunner : platform::CommandRunner {
 
 using Argv = std::vector<std::string>;
 
-TEST(Clipboard, PicksTheToolOfTheSessionAndPassesArgumentsWithoutAShell) {
+TEST(Clipboard, PicksTheToolOfTheSessionAndPassesTextWithoutAShell) {
   FakeRunner r;
   r.programs = {"xclip", "xsel", "wl-copy", "wl-paste"};
   r.answers["xclip -selection clipboard -i"] = {true, ""};
@@ -51,6 +51,9 @@ TEST(Clipboard, PicksTheToolOfTheSessionAndPassesArgumentsWithoutAShell) {
   EXPECT_TRUE(Clipboard(r, {false, true}).set_text(text));
   EXPECT_EQ(r.calls.back(), (Argv{"xsel", "--clipboard", "--input"}));
   EXPECT_EQ(r.inputs.back(), text);
+  r.programs = {"wl-copy", "wl-paste"};
+  r.answers["wl-paste --no-newline"] = {true, text};
+  EXPECT_EQ(Clipboard(r, {true, false}).text(), text);  // back byte for byte
 }
 
 TEST(Clipboard, FailuresAreReportedAsFailures) {
@@ -67,15 +70,6 @@ TEST(Clipboard, FailuresAreReportedAsFailures) {
   EXPECT_EQ(r.calls.size(), calls);
   r.programs.clear();  // a display but no tool installed
   EXPECT_FALSE(Clipboard(r, {true, true}).text().has_value());
-}
-
-TEST(Clipboard, TextComesBackByteForByte) {
-  FakeRunner r;
-  r.programs = {"wl-copy", "wl-paste"};
-  r.answers["wl-paste --no-newline"] = {true, "[Event \"?\"]\r\n\r\n1. d4 *\r\n"};
-  auto t = Clipboard(r, {true, false}).text();
-  ASSERT_TRUE(t.has_value());
-  EXPECT_EQ(*t, "[Event \"?\"]\r\n\r\n1. d4 *\r\n");
 }
 
 TEST(Clipboard, CopiedFilesComeFromTheBestTargetOffered) {
@@ -107,19 +101,18 @@ TEST(Clipboard, CopiedFilesComeFromTheBestTargetOffered) {
   EXPECT_TRUE(files->empty());
 }
 
-TEST(Clipboard, CopiedFileListsOfTheCommonFileManagers) {
-  // Nautilus puts its marker, the verb and the URIs in plain text.
-  EXPECT_EQ(platform::parse_copied_files(
-                "x-special/nautilus-clipboard\ncopy\nfile:///home/u/a%2Bb.pgn\n"),
-            (Argv{"/home/u/a+b.pgn"}));
-  EXPECT_EQ(platform::parse_copied_files("cut\nfile://localhost/x.pgn\n/bare/path.pgn"),
-            (Argv{"/x.pgn", "/bare/path.pgn"}));
-  EXPECT_TRUE(platform::parse_copied_files("relative.pgn\nfile:///nul%00byte").empty());
+TEST(Clipboard, CopiedFileListsOfTheCommonFileManagersAndEscapes) {
+  struct Row {
+    const char* text;
+    Argv files;
+  } rows[] = {
+      {"x-special/nautilus-clipboard\ncopy\nfile:///home/u/a%2Bb.pgn\n", {"/home/u/a+b.pgn"}},
+      {"cut\r\nfile://localhost/x.pgn\r\n/bare/path.pgn", {"/x.pgn", "/bare/path.pgn"}},
+      {"relative.pgn\nfile:///nul%00byte", {}},
+  };
+  for (const auto& r : rows) EXPECT_EQ(platform::parse_copied_files(r.text), r.files) << r.text;
   EXPECT_EQ(platform::percent_decode("a%20b%2"), "a b%2");  // a cut-off escape stays as it is
   EXPECT_EQ(platform::percent_decode("%zz%41"), "%zzA");
-}
-
-TEST(Viewer, OneArgumentThatCanNeverBeAnOption) {
   EXPECT_EQ(platform::viewer_command("pgn/partita 'uno' $(id).pgn"),
             (Argv{"xdg-open", "pgn/partita 'uno' $(id).pgn"}));
   EXPECT_EQ(platform::viewer_command("--help.pgn"), (Argv{"xdg-open", "./--help.pgn"}));
