@@ -26,81 +26,42 @@ struct RigaComando : Scenario {
   }
 };
 
-TEST_F(RigaComando, NinthCharacterIsRefusedWithTheLimit) {
-  fake.type("abcdefgh");
-  Esegui();
-  EXPECT_TRUE(fake.dialogs.empty());
-  fake.type("1");
-  Esegui();
-  ASSERT_EQ(fake.dialogs.size(), 1u);
-  EXPECT_EQ(fake.dialogs[0].text, "This field cannot contain more than 8 characters.");
-  EXPECT_EQ(Digitato(), "abcdefgh");
-  EXPECT_EQ(CharatteriInComando, 8);
-  ParametroIni[inilang].valore = 0;
-  fake.type("2");
-  Esegui();
-  EXPECT_EQ(UltimoDialogo(), "Questo campo non può contenere più di 8 caratteri.");
-  ParametroIni[inilang].valore = 2;
-  fake.type("3");
-  Esegui();
-  EXPECT_EQ(UltimoDialogo(), "Este campo no puede contener más de 8 caracteres.");
-}
-
-TEST_F(RigaComando, BackspaceRemovesTheLastCharacterOrBeeps) {
-  fake.type("Nf3");
-  fake.press(VK_BACK);
-  Esegui();
-  EXPECT_EQ(Digitato(), "Nf");
-  EXPECT_EQ(CharatteriInComando, 2);
-  EXPECT_EQ(fake.cursor_column(), 54);
-  fake.press(VK_BACK);
-  fake.press(VK_BACK);
-  fake.tones.clear();
-  fake.press(VK_BACK);
-  Esegui();
-  EXPECT_EQ(Digitato(), "");
-  ASSERT_EQ(fake.tones.size(), 1u);
-  EXPECT_EQ(fake.tones[0].hz, 2000);
-  EXPECT_EQ(fake.tones[0].ms, 50);
-}
-
-TEST_F(RigaComando, SignsAndTheLetterT) {
+TEST_F(RigaComando, TypingBackspaceAndTheLimitOfEightCharacters) {
   // T refreshes the clocks and is never typed; signs other than + - : = are not taken.
   fake.type("e");
   fake.press('T', SHIFT_PRESSED);
   fake.press('T');
   fake.type("=+:-.,/");
-  Esegui();
-  EXPECT_EQ(Digitato(), "e=+:-");
-}
-
-TEST_F(RigaComando, EnterWithNothingTypedDoesNothing) {
-  fake.press(VK_RETURN);
+  Premi(VK_BACK);
+  EXPECT_EQ(Digitato(), "e=+:");
+  EXPECT_EQ(fake.cursor_column(), 56);
+  for (int i = 0; i < 4; ++i) fake.press(VK_BACK);
+  Premi(VK_BACK);  // nothing left to remove
+  EXPECT_EQ(Digitato(), "");
+  EXPECT_EQ(fake.tones.back().hz, 2000);
+  EXPECT_EQ(fake.tones.back().ms, 50);
+  const char* limite[3] = {"Questo campo non può contenere più di 8 caratteri.",
+                           "This field cannot contain more than 8 characters.",
+                           "Este campo no puede contener más de 8 caracteres."};
+  fake.type("abcdefgh");
   Esegui();
   EXPECT_TRUE(fake.dialogs.empty());
+  for (int lingua = 0; lingua < 3; ++lingua) {
+    ParametroIni[inilang].valore = lingua;
+    fake.type("1");
+    Esegui();
+    EXPECT_EQ(UltimoDialogo(), limite[lingua]);
+    EXPECT_EQ(Digitato(), "abcdefgh");
+    EXPECT_EQ(CharatteriInComando, 8);
+  }
+  for (int i = 0; i < 8; ++i) fake.press(VK_BACK);
+  Esegui();
+  fake.tones.clear();
+  scenario::parlato.clear();
+  Premi(VK_RETURN);  // nothing typed: nothing happens
+  EXPECT_EQ(fake.dialogs.size(), 3u);
   EXPECT_TRUE(fake.tones.empty());
   EXPECT_TRUE(scenario::parlato.empty());
-}
-
-TEST_F(RigaComando, SquareQueries) {
-  using Detti = std::vector<std::string>;
-  struct Caso {
-    const char* testo;
-    int lingua;
-    Detti detti;
-  } casi[] = {
-      {"=e4", 1, {"e4", "empty square"}},  {"=E2", 1, {"e2", "white pawn"}},
-      {"=g8", 1, {"g8", "black Knight"}},  {"=x9", 1, {"Invalid command"}},
-      {"=ab1", 1, {"Invalid command"}},    {"=d1", 2, {"d1", "dama blanca"}},
-  };
-  for (const auto& c : casi) {
-    ParametroIni[inilang].valore = c.lingua;
-    scenario::parlato.clear();
-    Mossa(c.testo);
-    EXPECT_EQ(scenario::parlato, c.detti) << c.testo;
-    EXPECT_EQ(Digitato(), "");
-  }
-  EXPECT_EQ(ContatoreMosse, 0u);  // a query is not a move
 }
 
 TEST_F(RigaComando, AlternativesCycleWithPageDownAndWrapWithPageUp) {
@@ -193,11 +154,9 @@ TEST_F(RigaComando, NumberEntryTakesFourDigits) {
 }
 
 TEST(NumeroPuntato, GroupsOfThree) {
-  EXPECT_STREQ(NumeroPuntato(0), "0");
-  EXPECT_STREQ(NumeroPuntato(999), "999");
-  EXPECT_STREQ(NumeroPuntato(1000), "1.000");
-  EXPECT_STREQ(NumeroPuntato(1234567), "1.234.567");
-  EXPECT_STREQ(NumeroPuntato(4294967295u), "4.294.967.295");
+  for (auto [n, testo] : {std::pair<unsigned, const char*>{0, "0"}, {999, "999"}, {1000, "1.000"},
+                          {1234567, "1.234.567"}, {4294967295u, "4.294.967.295"}})
+    EXPECT_STREQ(NumeroPuntato(n), testo);
 }
 
 }  // namespace

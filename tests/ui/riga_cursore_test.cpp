@@ -17,19 +17,15 @@ TEST_F(RigaCursore, PanelRowsAreReadWhenTheKeySaidNothing) {
     std::uint16_t vk;
     std::vector<std::string> attesi;
   } casi[] = {
-      // From the command line up to the top and back.
       {1, VK_UP, {"Black: 02:00:00"}},
       {1, VK_UP, {"White: 02:00:00"}},
       {1, VK_UP, {"Move 1, white's turn, clock stopped"}},
       {1, VK_UP, {"Plies: reversible 0, total 0"}},
       {1, VK_DOWN, {"Move 1, white's turn, clock stopped"}},
-      // HOME lands on the empty top row: nothing to read.
-      {1, VK_HOME, {}},
+      {1, VK_HOME, {}},  // the empty top row: nothing to read
       {1, VK_DOWN, {"@Time control: "}},
-      // END says "edit" itself; the command line row is not read over it.
-      {1, VK_END, {"edit"}},
-      // The cursor stays on its row: nothing is read.
-      {1, VK_DOWN, {"edit"}},
+      {1, VK_END, {"edit"}},   // said by END itself, the row is not read over it
+      {1, VK_DOWN, {"edit"}},  // the cursor stays on its row
       {1, 'E', {}},
       {0, VK_UP, {"Nero: 02:00:00"}},
       {0, VK_UP, {"Bianco: 02:00:00"}},
@@ -39,13 +35,8 @@ TEST_F(RigaCursore, PanelRowsAreReadWhenTheKeySaidNothing) {
       {2, VK_UP, {"Blancas: 02:00:00"}},
       {2, VK_UP, {"Movida 1, turno de las blancas, relój Detenido"}},
   };
-  int lingua = -1;
   for (const auto& c : casi) {
-    if (c.lingua != lingua) {
-      if (lingua >= 0) TearDown();
-      AvviaConCanale(c.lingua, 2);
-      lingua = c.lingua;
-    }
+    AvviaInLingua(c.lingua);
     Premi(c.vk);
     auto detti = Detti();
     // "@" asks only for the beginning of the row (its text is another concern).

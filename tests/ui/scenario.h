@@ -75,6 +75,16 @@ struct Scenario : ::testing::Test {
   void Mosse(const std::vector<std::string>& mosse) {
     for (const auto& m : mosse) Mossa(m);
   }
+  void Premi(std::uint16_t vk, std::uint32_t modificatori = 0) {
+    fake.press(vk, modificatori);
+    Esegui();
+  }
+  int Toni(int hz) const {
+    int n = 0;
+    for (auto& t : fake.tones) n += t.hz == hz;
+    return n;
+  }
+  static std::string Ultimo() { return parlato.empty() ? std::string() : parlato.back(); }
   std::string UltimoDialogo() const {
     return fake.dialogs.empty() ? std::string() : fake.dialogs.back().text;
   }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "clock/orologio.h"
+#include "core/posizione.h"
 #include "platform/console_traits.h"
 #include "record/partita.h"
 #include "tests/ui/ascolto.h"
@@ -13,35 +14,29 @@ namespace {
 
 using Verdetti = Ascolto;
 
-TEST_F(Verdetti, TheSquareQuerySaysTheNameThenTheContentWithoutCuttingIt) {
+// The name, then the content without cutting the name off; a query is not a move.
+TEST_F(Verdetti, TheSquareQuerySaysTheNameThenTheContent) {
   struct Caso {
     int lingua;
     const char* query;
-    const char* nome;
-    const char* contenuto;
+    std::vector<std::string> detti;
   } casi[] = {
-      {1, "=e4", "e4", "empty square"},
-      {1, "=e2", "e2", "white pawn"},
-      {0, "=d8", "d8", "donna nera"},
-      {2, "=d1", "d1", "dama blanca"},
+      {1, "=e4", {"e4", "empty square"}}, {1, "=E2", {"e2", "white pawn"}},
+      {1, "=g8", {"g8", "black Knight"}}, {1, "=x9", {"Invalid command"}},
+      {1, "=ab1", {"Invalid command"}},   {0, "=d8", {"d8", "donna nera"}},
+      {2, "=d1", {"d1", "dama blanca"}},
   };
-  int lingua = -1;
   for (const auto& c : casi) {
-    if (c.lingua != lingua) {
-      if (lingua >= 0) TearDown();
-      AvviaConCanale(c.lingua, 2);
-      lingua = c.lingua;
-    }
+    SCOPED_TRACE(c.query);
+    AvviaInLingua(c.lingua);
     canale_finto::detti.clear();
-    fake.type(c.query);
-    fake.press(VK_RETURN);
-    Esegui();
-    ASSERT_EQ(canale_finto::detti.size(), 2u) << c.query;
-    EXPECT_EQ(canale_finto::detti[0].testo, c.nome);
-    EXPECT_TRUE(canale_finto::detti[0].interrotto);
-    EXPECT_EQ(canale_finto::detti[1].testo, c.contenuto);
-    EXPECT_FALSE(canale_finto::detti[1].interrotto) << "the content cut the name off";
+    Mossa(c.query);
+    EXPECT_EQ(Detti(), c.detti);
+    for (std::size_t i = 0; i < canale_finto::detti.size(); ++i)
+      EXPECT_EQ(canale_finto::detti[i].interrotto, i == 0);
+    EXPECT_EQ(CharatteriInComando, 0);
   }
+  EXPECT_EQ(ContatoreMosse, 0u);
 }
 
 // Start-up with a settings file of its own: the channel must already speak
@@ -76,8 +71,7 @@ TEST_F(AvvioAscoltato, MessagesOfTheSettingsAreHeardInTheConfiguredLanguage) {
     std::string ini;
     std::vector<Parte> attesi;
   } casi[] = {
-      // No file: the default channel is the dialog box, nothing is spoken.
-      {"", {}},
+      {"", {}},  // no file: the default channel is the dialog box, nothing is spoken
       {"$ lang 2\n$ AssistanceType 2\n$ P1T 0\n",
        {{true, "¡Atención! Error encontrado en vantorel.ini: - parámetro no válido para"},
         {true, "¡Atención! "},
@@ -115,19 +109,18 @@ TEST_F(Verdetti, EveryVerdictIsSaidWhenItIsRecorded) {
   struct Caso {
     int lingua;
     std::uint16_t vk;
-    std::uint32_t modificatori;
     const char* detto;
   } casi[] = {
-      {1, VK_F4, 0, "black resins, game adjudicated ( 1-0 )."},
-      {1, VK_F8, 0, "white resins, game adjudicated ( 0-1 )."},
-      {1, VK_F12, 0, "Draw by agreement, game adjudicated ( 1/2-1/2 )."},
-      {0, VK_F8, 0, "il bianco abbandona, partita aggiudicata ( 0-1 )."},
-      {2, VK_F12, 0, "partida adjudicada ( 1/2-1/2 )."},
+      {1, VK_F4, "black resins, game adjudicated ( 1-0 )."},
+      {1, VK_F8, "white resins, game adjudicated ( 0-1 )."},
+      {1, VK_F12, "Draw by agreement, game adjudicated ( 1/2-1/2 )."},
+      {0, VK_F8, "il bianco abbandona, partita aggiudicata ( 0-1 )."},
+      {2, VK_F12, "partida adjudicada ( 1/2-1/2 )."},
   };
   for (const auto& c : casi) {
     AvviaConCanale(c.lingua, 2);
     fake.answer(IDYES);
-    Premi(c.vk, c.modificatori);
+    Premi(c.vk);
     ASSERT_FALSE(canale_finto::detti.empty());
     // Last, after the question, and cutting the question off.
     EXPECT_NE(canale_finto::detti.back().testo.find(c.detto), std::string::npos)
