@@ -27,40 +27,58 @@ struct ExitTest : ::testing::Test {
   void TearDown() override { platform::install(nullptr); }
 };
 
-TEST_F(ExitTest, StartUpSetsTheTitleAndWindow) {
-  EXPECT_EQ(fake.title, "Vantorel2.65");
-  EXPECT_EQ(fake.screen.window_height(), 44);
-}
-
-TEST_F(ExitTest, AltF4AsksAndNoKeepsRunning) {
-  fake.alt(VK_F4);
+TEST_F(ExitTest, AltF4AsksToSaveOrToQuitAndEndsWithCodeZero) {
+  struct Caso {
+    int salvata, autosave, lingua, risposta;
+    const char *testo, *titolo;
+    int stile;
+    bool esce;
+  } casi[] = {
+      {1, 0, 1, IDNO, "Are you sure you want to quit Vantorel?", "Attention!", MB_YESNO, false},
+      {1, 0, 2, IDYES, "¿Seguro que quieres salir de Vantorel?", "¡Atención!", MB_YESNO, true},
+      {0, 0, 1, IDCANCEL, "Do you want to save this game, before closing the app?", "Attention!",
+       MB_YESNOCANCEL, false},
+      {0, 0, 1, IDYES, "Do you want to save this game, before closing the app?", "Attention!",
+       MB_YESNOCANCEL, true},
+      // Saved at every move: only the question to quit.
+      {0, 1, 1, IDNO, "Are you sure you want to quit Vantorel?", "Attention!", MB_YESNO, false},
+  };
+  for (const auto& c : casi) {
+    SCOPED_TRACE(c.testo);
+    std::filesystem::remove(NomePartita);
+    PartitaSalvata = c.salvata;
+    ParametroIni[iniautosave].valore = c.autosave;
+    ParametroIni[inilang].valore = c.lingua;
+    fake.dialogs.clear();
+    fake.alt(VK_F4);
+    fake.answer(c.risposta);
+    int codice = -1;
+    try {
+      CicloPrincipale();
+    } catch (const platform::FakeExit& e) {
+      codice = e.code;
+    }
+    EXPECT_EQ(codice, c.esce ? 0 : -1);
+    ASSERT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(fake.dialogs[0].text, c.testo);
+    EXPECT_EQ(fake.dialogs[0].caption, c.titolo);
+    EXPECT_EQ(fake.dialogs[0].style, c.stile);
+    EXPECT_EQ(std::filesystem::exists(NomePartita), c.esce && !c.salvata);
+  }
+  fake.dialogs.clear();
+  fake.press(VK_F4);  // without Alt: black resigns, its own question
   fake.answer(IDNO);
   CicloPrincipale();
   ASSERT_EQ(fake.dialogs.size(), 1u);
-  EXPECT_EQ(fake.dialogs[0].text, "Are you sure you want to quit Vantorel?");
-  EXPECT_EQ(fake.dialogs[0].caption, "Attention!");
-  EXPECT_EQ(fake.dialogs[0].style, MB_YESNO);
-}
-
-TEST_F(ExitTest, AltF4YesExitsWithCodeZero) {
-  ParametroIni[inilang].valore = 2;
-  fake.alt(VK_F4);
-  fake.answer(IDYES);
-  try {
-    CicloPrincipale();
-    FAIL() << "the program did not end";
-  } catch (const platform::FakeExit& e) {
-    EXPECT_EQ(e.code, 0);
-  }
-  EXPECT_EQ(fake.dialogs.back().text, "¿Seguro que quieres salir de Vantorel?");
-  EXPECT_EQ(fake.dialogs.back().caption, "¡Atención!");
+  EXPECT_EQ(fake.dialogs[0].text.find("quit"), std::string::npos);
 }
 
 TEST_F(ExitTest, AFailedSaveKeepsTheProgramRunningWithTheRefusalTone) {
+  EXPECT_EQ(fake.title, "Vantorel2.65");
+  EXPECT_EQ(fake.screen.window_height(), 44);
   PartitaSalvata = 0;
-  // A file where the pgn folder should be: the PGN file cannot be written.
   std::filesystem::remove_all("pgn");
-  std::ofstream("pgn") << "x";
+  std::ofstream("pgn") << "x";  // a file where the folder should be
   fake.alt(VK_F4);
   fake.answer(IDYES);
   EXPECT_NO_THROW(CicloPrincipale());
@@ -71,33 +89,6 @@ TEST_F(ExitTest, AFailedSaveKeepsTheProgramRunningWithTheRefusalTone) {
   EXPECT_EQ(fake.tones.back().hz, 2000);
   EXPECT_EQ(fake.tones.back().ms, 50);
   EXPECT_EQ(PartitaSalvata, 0);
-}
-
-TEST_F(ExitTest, SavingBeforeClosingWritesTheGame) {
-  PartitaSalvata = 0;
-  fake.alt(VK_F4);
-  fake.answer(IDYES);
-  EXPECT_THROW(CicloPrincipale(), platform::FakeExit);
-  EXPECT_TRUE(std::filesystem::exists(NomePartita));
-  EXPECT_EQ(PartitaSalvata, 1);
-}
-
-TEST_F(ExitTest, UnsavedGameAsksToSaveFirstAndCancelStays) {
-  PartitaSalvata = 0;
-  fake.alt(VK_F4);
-  fake.answer(IDCANCEL);
-  CicloPrincipale();
-  ASSERT_EQ(fake.dialogs.size(), 1u);
-  EXPECT_EQ(fake.dialogs[0].style, MB_YESNOCANCEL);
-  EXPECT_EQ(fake.dialogs[0].text, "Do you want to save this game, before closing the app?");
-}
-
-TEST_F(ExitTest, F4WithoutAltIsNotTheExitKey) {
-  fake.press(VK_F4);  // black resigns: its own question, answered no
-  fake.answer(IDNO);
-  CicloPrincipale();
-  ASSERT_EQ(fake.dialogs.size(), 1u);
-  EXPECT_EQ(fake.dialogs[0].text.find("quit"), std::string::npos);
 }
 
 }  // namespace

@@ -12,61 +12,38 @@ using scenario::Scenario;
 
 struct Tasti : Scenario {
   void SetUp() override { Avvia(1); }
-  int Toni(int hz) const {
-    int n = 0;
-    for (auto& t : fake.tones) n += t.hz == hz;
-    return n;
-  }
 };
 
-TEST_F(Tasti, CtrlOneWithATypedValueSetsTheFirstPeriod) {
-  fake.type("90");
-  fake.answer(IDYES);
-  fake.press('1', LEFT_CTRL_PRESSED);
-  Esegui();
-  ASSERT_FALSE(fake.dialogs.empty());
-  EXPECT_EQ(fake.dialogs.back().style, MB_YESNO);
-  EXPECT_NE(fake.dialogs.back().text.find("90"), std::string::npos);
-  EXPECT_EQ(ParametroIni[iniP1T].valore, 90);
-  EXPECT_EQ(CharatteriInComando, 0);
-  // With the keypad digit and "No", nothing changes.
-  fake.type("45");
-  fake.answer(IDNO);
-  fake.press(VK_NUMPAD1, RIGHT_CTRL_PRESSED);
-  Esegui();
-  EXPECT_EQ(ParametroIni[iniP1T].valore, 90);
-}
+constexpr std::uint32_t kCtrl = LEFT_CTRL_PRESSED, kAlt = LEFT_ALT_PRESSED, kShift = SHIFT_PRESSED;
 
-TEST_F(Tasti, CtrlOneWithNothingTypedOpensTheTimeControlMenu) {
-  fake.press('1', LEFT_CTRL_PRESSED);
-  Esegui();
-  EXPECT_TRUE(fake.dialogs.empty());
-  EXPECT_EQ(ParametroIni[iniP1T].valore, 120);
-  EXPECT_EQ(focus, 2);
-  EXPECT_EQ(MenuAttivo, 5);
-}
-
+// A value typed, then its key: the question, and the parameter set on Yes only.
 TEST_F(Tasti, QuickKeysReachTheirOwnParameters) {
   struct Caso {
     std::uint16_t vk;
     std::uint32_t modificatori;
     int indice;
     const char* valore;
-    int atteso;
+    int risposta, atteso;
   } casi[] = {
-      {'2', LEFT_CTRL_PRESSED | SHIFT_PRESSED, iniP2I, "30", 30},
-      {'3', LEFT_CTRL_PRESSED | LEFT_ALT_PRESSED, iniP3M, "20", 20},
-      {'4', LEFT_CTRL_PRESSED, iniP4T, "60", 60},
-      {'P', LEFT_CTRL_PRESSED, iniClockMode, "3", 3},
-      {'3', LEFT_ALT_PRESSED, inia3, "10", 10},
-      {'D', LEFT_ALT_PRESSED, iniMDV, "2", 2},
+      {'1', kCtrl, iniP1T, "90", IDYES, 90},
+      {VK_NUMPAD1, RIGHT_CTRL_PRESSED, iniP1T, "45", IDNO, 90},
+      {'2', kCtrl | kShift, iniP2I, "30", IDYES, 30},
+      {'3', kCtrl | kAlt, iniP3M, "20", IDYES, 20},
+      {'4', kCtrl, iniP4T, "60", IDYES, 60},
+      {'P', kCtrl, iniClockMode, "3", IDYES, 3},
+      {'3', kAlt, inia3, "10", IDYES, 10},
+      {'D', kAlt, iniMDV, "2", IDYES, 2},
   };
   for (const auto& c : casi) {
+    SCOPED_TRACE(c.valore);
+    fake.dialogs.clear();
     fake.type(c.valore);
-    fake.answer(IDYES);
-    fake.press(c.vk, c.modificatori);
-    Esegui();
-    EXPECT_EQ(ParametroIni[c.indice].valore, c.atteso) << c.indice;
+    fake.answer(c.risposta);
+    Premi(c.vk, c.modificatori);
+    ASSERT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(fake.dialogs[0].style, MB_YESNO);
+    EXPECT_NE(fake.dialogs[0].text.find(c.valore), std::string::npos);
+    EXPECT_EQ(ParametroIni[c.indice].valore, c.atteso);
     EXPECT_EQ(CharatteriInComando, 0);
   }
 }
@@ -77,13 +54,13 @@ TEST_F(Tasti, CtrlPlusAndMinusFromEitherKeyboard) {
     std::uint32_t modificatori;
     const char* inizio;
   } casi[] = {
-      {VK_OEM_PLUS, LEFT_CTRL_PRESSED | SHIFT_PRESSED, "Add to"},  // "+" over "="
-      {VK_OEM_PLUS, LEFT_CTRL_PRESSED, "Add to"},
-      {VK_ADD, LEFT_CTRL_PRESSED, "Add to"},
-      {VK_ADD, LEFT_CTRL_PRESSED | SHIFT_PRESSED, "Add to"},
-      {VK_OEM_MINUS, LEFT_CTRL_PRESSED, "Subtract to"},
-      {VK_SUBTRACT, LEFT_CTRL_PRESSED, "Subtract to"},
-      {VK_SUBTRACT, LEFT_CTRL_PRESSED | SHIFT_PRESSED, "Subtract to"},
+      {VK_OEM_PLUS, kCtrl | kShift, "Add to"},  // "+" over "="
+      {VK_OEM_PLUS, kCtrl, "Add to"},
+      {VK_ADD, kCtrl, "Add to"},
+      {VK_ADD, kCtrl | kShift, "Add to"},
+      {VK_OEM_MINUS, kCtrl, "Subtract to"},
+      {VK_SUBTRACT, kCtrl, "Subtract to"},
+      {VK_SUBTRACT, kCtrl | kShift, "Subtract to"},
   };
   for (const auto& c : casi) {
     fake.dialogs.clear();
@@ -91,32 +68,26 @@ TEST_F(Tasti, CtrlPlusAndMinusFromEitherKeyboard) {
     Esegui();
     fuoco = 2;  // the white clock's row
     fake.answer(IDNO);
-    fake.press(c.vk, c.modificatori);
-    Esegui();
+    Premi(c.vk, c.modificatori);
     ASSERT_EQ(fake.dialogs.size(), 1u) << c.vk << " " << c.modificatori;
     EXPECT_EQ(fake.dialogs[0].text.rfind(c.inizio, 0), 0u) << fake.dialogs[0].text;
   }
 }
 
-TEST_F(Tasti, CtrlSFlipsAutosaveBothWays) {
-  ASSERT_EQ(ParametroIni[iniautosave].valore, 0);
-  fake.answer(IDYES);
-  fake.press('S', LEFT_CTRL_PRESSED);
-  Esegui();
-  EXPECT_EQ(ParametroIni[iniautosave].valore, 1);
-  fake.answer(IDYES);
-  fake.press('S', LEFT_CTRL_PRESSED);
-  Esegui();
-  EXPECT_EQ(ParametroIni[iniautosave].valore, 0);
-  // The other two toggles.
-  fake.answer(IDYES);
-  fake.press('A', LEFT_CTRL_PRESSED);
-  fake.answer(IDYES);
-  fake.press('E', LEFT_CTRL_PRESSED | LEFT_ALT_PRESSED);
-  Esegui();
-  EXPECT_EQ(ParametroIni[iniautorefresh].valore, 0);
-  EXPECT_EQ(ParametroIni[iniEchoExplorer].valore, 0);
-  EXPECT_EQ(ParametroIni[iniautosave].valore, 0);
+TEST_F(Tasti, TogglesFlipBothWays) {
+  struct Caso {
+    std::uint16_t vk;
+    std::uint32_t modificatori;
+    int indice, prima;
+  } casi[] = {{'S', kCtrl, iniautosave, 0}, {'A', kCtrl, iniautorefresh, 1},
+              {'E', kCtrl | kAlt, iniEchoExplorer, 1}};
+  for (const auto& c : casi) {
+    for (int giro = 1; giro <= 2; ++giro) {
+      fake.answer(IDYES);
+      Premi(c.vk, c.modificatori);
+      EXPECT_EQ(ParametroIni[c.indice].valore, c.prima ^ (giro & 1)) << c.indice;
+    }
+  }
 }
 
 TEST_F(Tasti, NewGameAsksToSaveAnUnsavedGame) {
@@ -124,16 +95,14 @@ TEST_F(Tasti, NewGameAsksToSaveAnUnsavedGame) {
   ASSERT_EQ(PartitaSalvata, 0);
   fake.dialogs.clear();
   fake.answer(IDCANCEL);
-  fake.press('N', LEFT_ALT_PRESSED);
-  Esegui();
+  Premi('N', kAlt);
   ASSERT_EQ(fake.dialogs.size(), 1u);
   EXPECT_EQ(fake.dialogs[0].text, "Save current game?");
   EXPECT_EQ(fake.dialogs[0].style, MB_YESNOCANCEL);
   EXPECT_EQ(ContatoreMosse, 1u);
   fake.type("d4");
   fake.answer(IDNO);
-  fake.press('N', LEFT_ALT_PRESSED);
-  Esegui();
+  Premi('N', kAlt);
   EXPECT_EQ(ContatoreMosse, 0u);
   EXPECT_EQ(PartitaSalvata, 1);
   EXPECT_EQ(CharatteriInComando, 0);
@@ -143,51 +112,38 @@ TEST_F(Tasti, NewGameAsksToSaveAnUnsavedGame) {
   EXPECT_EQ(scenario::parlato.back(), "New game");
   // A saved game is replaced without a question.
   fake.dialogs.clear();
-  fake.press('N', LEFT_ALT_PRESSED);
-  Esegui();
+  Premi('N', kAlt);
   EXPECT_TRUE(fake.dialogs.empty());
 }
 
 TEST_F(Tasti, LeftAndRightSayABlankSilently) {
   fake.press(VK_LEFT);
-  fake.press(VK_RIGHT);
-  Esegui();
+  Premi(VK_RIGHT);
   EXPECT_EQ(scenario::parlato, (std::vector<std::string>{" ", " "}));
   EXPECT_EQ(Toni(50000), 2);
   EXPECT_EQ(fake.tones.size(), 2u);
 }
 
-TEST_F(Tasti, UpReachesTheRunningClockRowWithADoubleBeep) {
-  fake.press(VK_RETURN, LEFT_CTRL_PRESSED);  // start the clock, white to move
-  Esegui();
-  ASSERT_TRUE(InMoto);
-  fake.tones.clear();
-  fake.press(VK_UP);  // black's clock row
-  Esegui();
-  EXPECT_EQ(Toni(1500), 0);
-  fake.press(VK_UP);  // white's clock row: white's clock runs
-  Esegui();
-  EXPECT_EQ(fake.cursor_row(), 37);
-  EXPECT_EQ(Toni(1500), 2);
-  // Typing brings the cursor back to the command line.
-  fake.type("e");
-  Esegui();
-  EXPECT_EQ(fuoco, 0);
-  EXPECT_EQ(fake.cursor_row(), 40);
-}
-
-TEST_F(Tasti, TheLoopWaitsForKeysOrTheNextSecond) {
+TEST_F(Tasti, TheRunningClockBeepsOnItsRowAndTheLoopWakesForTheNextSecond) {
   CicloPrincipale();
   EXPECT_EQ(fake.waits.back(), -1);  // clock stopped: nothing to redraw
-  fake.press(VK_RETURN, LEFT_CTRL_PRESSED);
-  Esegui();
+  Premi(VK_RETURN, kCtrl);  // white to move
   ASSERT_TRUE(InMoto);
   fake.advance(300);
   CicloPrincipale();
   EXPECT_GT(fake.waits.back(), 0);
   EXPECT_LE(fake.waits.back(), 1000);
-  fake.press(VK_RETURN, LEFT_CTRL_PRESSED | SHIFT_PRESSED);
+  fake.tones.clear();
+  Premi(VK_UP);  // black's clock row
+  EXPECT_EQ(Toni(1500), 0);
+  Premi(VK_UP);  // white's, running
+  EXPECT_EQ(fake.cursor_row(), 37);
+  EXPECT_EQ(Toni(1500), 2);
+  fake.type("e");  // typing brings the cursor back to the command line
   Esegui();
+  EXPECT_EQ(fuoco, 0);
+  EXPECT_EQ(fake.cursor_row(), 40);
+  Premi(VK_RETURN, kCtrl | kShift);
   ASSERT_FALSE(InMoto);
   CicloPrincipale();
   EXPECT_EQ(fake.waits.back(), -1);
@@ -195,20 +151,9 @@ TEST_F(Tasti, TheLoopWaitsForKeysOrTheNextSecond) {
 
 TEST_F(Tasti, AltF4InAnUnknownStateReportsItself) {
   focus = 7;
-  fake.press(VK_F4, LEFT_ALT_PRESSED);
-  Esegui();
+  Premi(VK_F4, kAlt);
   EXPECT_EQ(UltimoDialogo(), "Errore in alt+f4");
   focus = 0;
-}
-
-TEST_F(Tasti, ExitWithAutosaveOnlyAsksForConfirmation) {
-  ParametroIni[iniautosave].valore = 1;
-  PartitaSalvata = 0;
-  fake.answer(IDNO);
-  fake.press(VK_F4, LEFT_ALT_PRESSED);
-  Esegui();
-  ASSERT_EQ(fake.dialogs.size(), 1u);
-  EXPECT_EQ(fake.dialogs[0].text, "Are you sure you want to quit Vantorel?");
 }
 
 }  // namespace
