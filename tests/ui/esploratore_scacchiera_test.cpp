@@ -95,30 +95,25 @@ Stato Fotografia() {
 }
 
 TEST_F(Esploratore, LeavingAfterAReviewRestoresTheGameExactly) {
-  for (int lingua = 0; lingua < 3; ++lingua) {
-    SCOPED_TRACE(lingua);
-    AvviaConCanale(lingua, 2);
-    Mosse({"e4", "e5", "Nf3"});
-    const Stato prima = Fotografia();
-    const std::string scacchiera = fake.row(29);  // rank 3, with the knight
-    Premi(VK_SPACE);
-    Premi(VK_LEFT, LEFT_ALT_PRESSED);
-    Premi(VK_LEFT, LEFT_ALT_PRESSED);
-    EXPECT_EQ(ContatoreMosse, 1u);
-    EXPECT_NE(fake.row(29), scacchiera);
-    EXPECT_EQ(fake.row(28).substr(27), "4   -  -  -  -  P  -  -  -");
-    Premi(VK_ESCAPE);
-    EXPECT_EQ(Sentito(), (std::vector<Voce>{{Disattivata[lingua], true}}));
-    EXPECT_EQ(focus, 0);
-    EXPECT_EQ(Fotografia(), prima);
-    EXPECT_EQ(Incoerenza(), "");
-    EXPECT_EQ(fake.row(29), scacchiera);
-    EXPECT_EQ(fake.cursor_row(), 40);
-    // The game goes on from where it was.
-    Mossa("Nc6");
-    EXPECT_EQ(ContatoreMosse, 4u);
-    TearDown();
-  }
+  AvviaConCanale(1, 2);
+  Mosse({"e4", "e5", "Nf3"});
+  const Stato prima = Fotografia();
+  const std::string scacchiera = fake.row(29);  // rank 3, with the knight
+  Premi(VK_SPACE);
+  Premi(VK_LEFT, LEFT_ALT_PRESSED);
+  Premi(VK_LEFT, LEFT_ALT_PRESSED);
+  EXPECT_EQ(ContatoreMosse, 1u);
+  EXPECT_NE(fake.row(29), scacchiera);
+  EXPECT_EQ(fake.row(28).substr(27), "4   -  -  -  -  P  -  -  -");
+  Premi(VK_ESCAPE);
+  EXPECT_EQ(Sentito(), (std::vector<Voce>{{Disattivata[1], true}}));
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(Fotografia(), prima);
+  EXPECT_EQ(Incoerenza(), "");
+  EXPECT_EQ(fake.row(29), scacchiera);
+  EXPECT_EQ(fake.cursor_row(), 40);
+  Mossa("Nc6");  // the game goes on from where it was
+  EXPECT_EQ(ContatoreMosse, 4u);
 }
 
 TEST_F(Esploratore, ReviewStepsSpeakEachMoveAndStopAtBothEnds) {
@@ -147,8 +142,7 @@ TEST_F(Esploratore, ReviewStepsSpeakEachMoveAndStopAtBothEnds) {
     EXPECT_EQ(Sentito(), (std::vector<Voce>{{p.detto, true}}));
     EXPECT_EQ(Silenziosi(fake), p.silenziosi) << p.detto;
   }
-  // Other ALT keys are ignored, and nothing reaches the command line.
-  Premi('N', LEFT_ALT_PRESSED);
+  Premi('N', LEFT_ALT_PRESSED);  // other ALT keys are ignored, nothing reaches the command line
   EXPECT_TRUE(canale_finto::detti.empty());
   EXPECT_EQ(focus, 1);
 }
@@ -206,6 +200,7 @@ TEST_F(Esploratore, ALetterOrDigitLeavesAndStartsTheCommandLine) {
 }
 
 TEST_F(Esploratore, WherePiecesOfAKindStand) {
+  const char* kPedoni = "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1";
   struct Caso {
     int lingua;
     const char* fen;  // nullptr: the initial position
@@ -214,10 +209,10 @@ TEST_F(Esploratore, WherePiecesOfAKindStand) {
   } casi[] = {
       {1, nullptr, "=K", "white king on Echo 1."},
       {1, nullptr, "=R", "white rooks: on Alfa 1 and on Hotel 1."},
-      {1, "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1", "=p", "black pawns: on Alfa 7, Bravo 7 and on Charlie 7."},
-      {1, "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1", "=k", "black king on Echo 8."},
-      {1, "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1", "=q", "There are no black queens."},
-      {1, "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1", "=N", "There are no white Knights."},
+      {1, kPedoni, "=p", "black pawns: on Alfa 7, Bravo 7 and on Charlie 7."},
+      {1, kPedoni, "=k", "black king on Echo 8."},
+      {1, kPedoni, "=q", "There are no black queens."},
+      {1, kPedoni, "=N", "There are no white Knights."},
       {1, nullptr, "=x", "Invalid command"},
       {1, nullptr, "=5", "Invalid command"},
       {0, nullptr, "=b", "Alfieri neri: in Como 8 e in Firenze 8."},
@@ -262,10 +257,6 @@ TEST_F(Esploratore, TheClockFollowsTheGameDuringAReview) {
   EXPECT_LE(TempoRimasto[1], 120 * 60000 - 6000);
   EXPECT_EQ(fake.row(38).find("02:00:00"), std::string::npos) << fake.row(38);
 }
-
-}  // namespace
-
-namespace {
 
 // A flag that falls during a review is judged on the game's own position:
 // the explorer closes first, restoring it.

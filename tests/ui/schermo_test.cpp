@@ -25,48 +25,33 @@ struct SchermoTest : ::testing::Test {
   void Lingua(int l) { ParametroIni[inilang].valore = l; }
 };
 
-TEST_F(SchermoTest, HeaderHasKnightNameTitlesAndRule) {
-  DisegnaIntestazione();
-  EXPECT_EQ(fake.row(2), "    /\\^__");
-  EXPECT_EQ(fake.row(13), "  /          \\");
-  EXPECT_EQ(fake.row(14), "  " + std::string(76, '-'));
-  // The block capitals sit from column 15 on rows 4-8 and stay within the row.
-  for (int r = 4; r <= 8; ++r) {
-    std::string riga = fake.row(r);
-    ASSERT_GT(riga.size(), 15u) << r;
-    EXPECT_LE(riga.size(), 79u) << r;
-    EXPECT_EQ(riga.substr(15).find_first_not_of("|/\\ "), std::string::npos) << r;
-  }
-  EXPECT_EQ(fake.row(4).substr(15, 8), "||  ||  ");  // the V
-  EXPECT_EQ(fake.row(11).substr(0, 15), "   |       \\   ");  // the title leaves the knight alone
-}
-
-TEST_F(SchermoTest, HeaderTitleInEachLanguage) {
+TEST_F(SchermoTest, HeaderAndPromptInEachLanguage) {
   const char* titoli[3] = {"Orologio per gli scacchi", "CHESS CLOCK", "RELOJ DE AJEDREZ"};
+  const char* prompt[3] = {"Mossa o valore =>", "Move or value =>", "Movimiento o valor =>"};
   for (int l = 0; l < 3; ++l) {
+    SCOPED_TRACE(l);
     Lingua(l);
     fake.clear();
     DisegnaIntestazione();
+    EXPECT_EQ(fake.row(2), "    /\\^__");
+    EXPECT_EQ(fake.row(13), "  /          \\");
+    EXPECT_EQ(fake.row(14), "  " + std::string(76, '-'));
+    // The block capitals sit from column 15 on rows 4-8 and stay within the row.
+    for (int r = 4; r <= 8; ++r) {
+      std::string riga = fake.row(r);
+      ASSERT_GT(riga.size(), 15u) << r;
+      EXPECT_LE(riga.size(), 79u) << r;
+      EXPECT_EQ(riga.substr(15).find_first_not_of("|/\\ "), std::string::npos) << r;
+    }
+    EXPECT_EQ(fake.row(4).substr(15, 8), "||  ||  ");  // the V
+    EXPECT_EQ(fake.row(11).substr(0, 15), "   |       \\   ");  // the title leaves the knight alone
     std::string t = titoli[l];
-    EXPECT_EQ(fake.row(11).find(t), static_cast<size_t>((64 - t.size()) / 2 + 15)) << l;
+    EXPECT_EQ(fake.row(11).find(t), static_cast<size_t>((64 - t.size()) / 2 + 15));
     EXPECT_FALSE(fake.row(12).substr(15).empty());
-  }
-}
-
-TEST_F(SchermoTest, PanelLabelsPromptAndRule) {
-  const char* attesi[3][3] = {{"Bianco:", "Nero:", "Mossa o valore =>"},
-                              {"White:", "Black:", "Move or value =>"},
-                              {"Blancas:", "Negras:", "Movimiento o valor =>"}};
-  for (int l = 0; l < 3; ++l) {
-    Lingua(l);
-    fake.clear();
     fake.set_cursor(0, 40);
     fake.write(std::string(80, 'x'));  // the prompt overwrites the whole row
     StampaPannelloPrincipale();
-    EXPECT_EQ(fake.row(37), std::string(27, ' ') + attesi[l][0]);
-    EXPECT_EQ(fake.row(38), std::string(27, ' ') + attesi[l][1]);
-    EXPECT_EQ(fake.row(40), std::string(27, ' ') + attesi[l][2]);
-    EXPECT_EQ(fake.row(42), "  " + std::string(76, '-'));
+    EXPECT_EQ(fake.row(40), std::string(27, ' ') + prompt[l]);
   }
 }
 
@@ -125,41 +110,32 @@ TEST_F(SchermoTest, FocusInMenusAndValueEntry) {
   EXPECT_EQ(fake.dialogs[0].text, "Errore in imposta focus attesa input ");
 }
 
-TEST_F(SchermoTest, UpAndDownWalkThePanelRowsWithTheirSounds) {
-  comando_FrecciaGiu();  // already on the command line: says "edit", stays
-  EXPECT_EQ(fuoco, 0);
-  ASSERT_EQ(fake.tones.size(), 1u);
-  EXPECT_EQ(fake.tones[0].hz, 700);
-  EXPECT_EQ(fake.tones[0].ms, 9);
-  fake.tones.clear();
-  for (int i = 0; i < 7; ++i) comando_FrecciaSu();
-  EXPECT_EQ(fuoco, 7);
-  EXPECT_TRUE(fake.tones.empty());
-  comando_FrecciaSu();  // reaches the top row: the silent separator
-  EXPECT_EQ(fuoco, 8);
-  EXPECT_EQ(fake.cursor_row(), 15);
-  ASSERT_EQ(fake.tones.size(), 1u);
-  EXPECT_EQ(fake.tones[0].hz, 50000);
-  comando_FrecciaSu();  // cannot go higher
-  EXPECT_EQ(fuoco, 8);
-  EXPECT_EQ(fake.tones.size(), 2u);
-  fake.tones.clear();
-  for (int i = 0; i < 8; ++i) comando_FrecciaGiu();
-  EXPECT_EQ(fuoco, 0);
-  EXPECT_EQ(fake.cursor_row(), 40);
-  ASSERT_EQ(fake.tones.size(), 1u);  // only on reaching the command line
-  EXPECT_EQ(fake.tones[0].hz, 700);
-}
-
-TEST_F(SchermoTest, HomeAndEnd) {
-  comando_home();
-  EXPECT_EQ(fuoco, 8);
-  EXPECT_EQ(fake.cursor_row(), 15);
-  EXPECT_EQ(fake.tones.back().hz, 50000);
-  comando_end();
-  EXPECT_EQ(fuoco, 0);
-  EXPECT_EQ(fake.cursor_row(), 40);
-  EXPECT_EQ(fake.tones.back().hz, 700);
+TEST_F(SchermoTest, UpDownHomeAndEndWalkThePanelRowsWithTheirSounds) {
+  struct Passo {
+    void (*comando)();
+    int volte, fuoco, riga;
+    std::vector<int> toni;
+  } passi[] = {
+      {comando_FrecciaGiu, 1, 0, 40, {700}},  // already on the command line: "edit", it stays
+      {comando_FrecciaSu, 7, 7, 17, {}},
+      {comando_FrecciaSu, 1, 8, 15, {50000}},  // the top row: the silent separator
+      {comando_FrecciaSu, 1, 8, 15, {50000}},  // cannot go higher
+      {comando_FrecciaGiu, 8, 0, 40, {700}},   // only on reaching the command line
+      {comando_home, 1, 8, 15, {50000}},
+      {comando_end, 1, 0, 40, {700}},
+  };
+  ImpostaFocus();
+  for (const auto& p : passi) {
+    SCOPED_TRACE(p.fuoco);
+    fake.tones.clear();
+    for (int i = 0; i < p.volte; ++i) p.comando();
+    EXPECT_EQ(fuoco, p.fuoco);
+    EXPECT_EQ(fake.cursor_row(), p.riga);
+    std::vector<int> toni;
+    for (auto& t : fake.tones) toni.push_back(t.hz);
+    EXPECT_EQ(toni, p.toni);
+  }
+  EXPECT_EQ(fake.tones.back().ms, 9);
 }
 
 }  // namespace
