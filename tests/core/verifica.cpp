@@ -1,6 +1,7 @@
 #include "tests/core/verifica.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/fen.h"
 #include "core/mossa.h"
@@ -77,29 +78,18 @@ std::uint64_t AttacchiLenti(std::uint64_t s, bool alfiere, std::uint64_t occ) {
 
 std::uint64_t AttaccantiLenti(std::uint64_t s, int colore) {
   std::uint64_t a = 0;
-  const int r = int(s >> 3), c = int(s & 7);
+  const std::uint64_t bit = std::uint64_t{1} << s;
   for (std::uint64_t x = 0; x < 64; ++x) {
     const std::uint64_t codice = PezzoIn[x];
     if (codice == CasaVuota || int((codice >> 4) & 1) != colore) continue;
-    const int tipo = int(codice >> 5), xr = int(x >> 3), xc = int(x & 7);
-    const int dr = r - xr, dc = c - xc, adr = dr < 0 ? -dr : dr, adc = dc < 0 ? -dc : dc;
-    bool colpisce = false;
-    switch (tipo) {
-      case Pedone:
-        colpisce = adc == 1 && dr == (colore == Bianco ? -1 : 1);
-        break;
-      case Cavallo:
-        colpisce = (adr == 1 && adc == 2) || (adr == 2 && adc == 1);
-        break;
-      case Re:
-        colpisce = adr <= 1 && adc <= 1 && (adr || adc);
-        break;
-      default: {
-        const std::uint64_t bit = std::uint64_t{1} << s;
-        if (tipo != Torre && (AttacchiLenti(x, true, btm_occupazione) & bit)) colpisce = true;
-        if (tipo != Alfiere && (AttacchiLenti(x, false, btm_occupazione) & bit)) colpisce = true;
-      }
-    }
+    const int tipo = int(codice >> 5), dr = int(s >> 3) - int(x >> 3), dc = int(s & 7) - int(x & 7);
+    const int adr = std::abs(dr), adc = std::abs(dc);
+    const bool colpisce =
+        tipo == Pedone    ? adc == 1 && dr == (colore == Bianco ? -1 : 1)
+        : tipo == Cavallo ? adr * adc == 2
+        : tipo == Re      ? std::max(adr, adc) == 1
+                          : (tipo != Torre && (AttacchiLenti(x, true, btm_occupazione) & bit)) ||
+                                (tipo != Alfiere && (AttacchiLenti(x, false, btm_occupazione) & bit));
     if (colpisce) a |= std::uint64_t{1} << x;
   }
   return a;
