@@ -100,7 +100,7 @@ TEST_F(CostruzioneCiclo, AnExistingBookIsKeptOrEmptiedOnRequest) {
   EXPECT_EQ(UltimoDialogo(), "It was not possible to read in the book!");
 }
 
-TEST_F(CostruzioneCiclo, RefusedWhileTheClockRunsAndMissingFiles) {
+TEST_F(CostruzioneCiclo, RefusedWhileTheClockRunsMissingAndEmptyFiles) {
   Scrivi("g.pgn", Partite);
   fake.press(VK_RETURN, LEFT_CTRL_PRESSED);
   Esegui();
@@ -113,10 +113,7 @@ TEST_F(CostruzioneCiclo, RefusedWhileTheClockRunsAndMissingFiles) {
   AvviaCostruzioneLibroDa("nothing.pgn");
   EXPECT_EQ(CostruttoreLibro.attivo.load(), 0u);
   EXPECT_EQ(UltimoDialogo(), "The nothing.pgn file was not found.");
-}
-
-TEST_F(CostruzioneCiclo, AnEmptyFileReportsNoGames) {
-  Scrivi("g.pgn", "");
+  Scrivi("g.pgn", "");  // an empty file has no games
   AvviaCostruzioneLibroDa("g.pgn");
   FinoAllaFine();
   EXPECT_EQ(UltimoDialogo(),

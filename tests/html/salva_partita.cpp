@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
@@ -12,13 +13,6 @@
 
 namespace {
 
-// Names as a user may type or paste them: quotes, backslashes and markup.
-const char* const kEvento = "Open \"Quoted\" \\ back</script><script>window.eseguito=1</script>";
-const char* const kTurno = "<img src=x onerror=\"window.eseguito=2\">";
-const char* const kNomeBianco = "Eve <img src=x onerror=alert(1)>";
-const char* const kCognomeBianco = "Lovelace";
-const char* const kNomeNero = "Mallory";
-const char* const kCognomeNero = "</script>Brown\\";
 const char* const kMosse[] = {"e4", "e5", "Nf3", "Nc6", "Bc4", "Nf6", "O-O", "Nxe4"};
 const char* const kCodici[] = {"it", "en", "es"};
 
@@ -37,14 +31,14 @@ bool Salva(const std::filesystem::path& cartella, int lingua) {
   platform::install(&finto);
   DefaultIni();
   inizializza();
-  std::snprintf(StrEvent, sizeof StrEvent, "%s", kEvento);
-  std::snprintf(StrRound, sizeof StrRound, "%s", kTurno);
-  std::snprintf(StrWhiteNome, sizeof StrWhiteNome, "%s", kNomeBianco);
-  std::snprintf(StrWhiteCognome, sizeof StrWhiteCognome, "%s", kCognomeBianco);
-  std::snprintf(StrWhiteElo, sizeof StrWhiteElo, "2000");
-  std::snprintf(StrBlackNome, sizeof StrBlackNome, "%s", kNomeNero);
-  std::snprintf(StrBlackCognome, sizeof StrBlackCognome, "%s", kCognomeNero);
-  std::snprintf(StrBlackElo, sizeof StrBlackElo, "1999");
+  // Names as a user may type or paste them: quotes, backslashes and markup.
+  const std::pair<char*, const char*> campi[] = {
+      {StrEvent, "Open \"Quoted\" \\ back</script><script>window.eseguito=1</script>"},
+      {StrRound, "<img src=x onerror=\"window.eseguito=2\">"},
+      {StrWhiteNome, "Eve <img src=x onerror=alert(1)>"}, {StrWhiteCognome, "Lovelace"},
+      {StrWhiteElo, "2000"}, {StrBlackNome, "Mallory"}, {StrBlackCognome, "</script>Brown\\"},
+      {StrBlackElo, "1999"}};
+  for (const auto& [campo, valore] : campi) std::snprintf(campo, LunghezzaCampoInfo, "%s", valore);
   for (const char* mossa : kMosse) {
     finto.type(mossa);
     finto.press(VK_RETURN);
