@@ -35,24 +35,6 @@ TEST(Perft, SuiteOfKnownPositions) {
   EXPECT_GE(posizioni, 50);
 }
 
-TEST(Perft, DivideGivesEachRootMoveInListOrder) {
-  ASSERT_TRUE(Carica("r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1"));
-  std::vector<std::uint64_t> mosse;
-  std::string righe;
-  std::uint64_t totale = 0;
-  Divide(2, [&](std::uint64_t mossa, std::uint64_t nodi) {
-    char t[6];
-    ScriviMossaUci(mossa, t);
-    mosse.push_back(mossa);
-    righe += std::string(t) + ": " + std::to_string(nodi) + "\n";
-    totale += nodi;
-  });
-  EXPECT_EQ(mosse, MosseLegali());
-  EXPECT_EQ(totale, 2039u);
-  EXPECT_NE(righe.find("e1g1: 43\n"), std::string::npos);
-  EXPECT_NE(righe.find("d5e6: 46\n"), std::string::npos);
-}
-
 // The legal list built by playing every generated move and taking it back.
 std::vector<std::uint64_t> FiltroGiocando() {
   GeneraMossePseudolegali();
