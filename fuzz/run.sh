@@ -27,6 +27,13 @@ for name in "${targets[@]}"; do
   limit=()
   [ "$runs" -gt 0 ] && limit=(-runs="$runs")
   echo "fuzz_$name: $seconds s${limit:+, at most $runs executions}"
+  # Inputs no longer than the target reads (it skips longer ones): libFuzzer would
+  # otherwise grow them to 4096 bytes and spend executions on nothing.
+  case $name in
+    mossa_digitata) limit+=(-max_len=65) ;;
+    cadenza | utf8) limit+=(-max_len=256) ;;
+    tasti) limit+=(-max_len=1024) ;;
+  esac
   if ! "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" "${limit[@]}" -timeout=10 \
       -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/$name-" \
       "$corpus" "fuzz/seeds/$name" >"$scratch/$name/log" 2>&1; then
