@@ -25,7 +25,8 @@
 #include "config/ini.h"
 #include "data/messages.h"
 #include "data/msg_ui.h"
-#include "platform/fake/fake_backend.h"
+#include "platform/posix/posix_backend.h"
+#include "platform/posix/pseudo_terminal.h"
 #include "platform/posix/screen_reader.h"
 #include "speech/annuncio.h"
 #include "tests/speech/ssip_server.h"
@@ -294,12 +295,13 @@ TEST_F(BrailleTest, LongMessageIsPannedWithTheDisplaysKeys) {
 
 TEST_F(BrailleTest, FollowingAnnouncementJoinsTheMessageAndAnInterruptionReplacesIt) {
   ASSERT_NO_FATAL_FAILURE(connect());
-  // The channel sees the module's entry points as the library it loads.
-  platform::FakeBackend fake;
-  for (const char* name :
-       {"nvdaController_speakText", "nvdaController_brailleMessage", "nvdaController_cancelSpeech"})
-    fake.libraries["nvda.dll"][name] = sr::symbol(module, name);
-  platform::install(&fake);
+  // The program's own terminal backend serves the module to the channel and
+  // waits for keys.
+  platform::PseudoTerminal pty(80, 44);
+  std::string error;
+  auto terminal = platform::make_terminal_backend(pty.slave_fd(), pty.slave_fd(), error);
+  ASSERT_TRUE(terminal) << error;
+  platform::install(terminal.get());
   DefaultIni();
   ParametroIni[iniAssistanceType].valore = 2;
   CaricaAssistente(2);
@@ -317,7 +319,8 @@ TEST_F(BrailleTest, FollowingAnnouncementJoinsTheMessageAndAnInterruptionReplace
       {stopped, 0, true, stopped},
   };
   for (const auto& c : cases) {
-    if (c.key_awaited) sr::input_awaited();
+    platform::KeyEvent none;
+    if (c.key_awaited) terminal->read_keys(&none, 1, 0);
     Anuncia(c.text.c_str(), c.interrupt);
     EXPECT_EQ(display->shows_now(c.shown), c.shown);
   }
