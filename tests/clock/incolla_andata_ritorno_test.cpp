@@ -139,14 +139,4 @@ TEST_F(AndataRitorno, AMateAndADraw) {
   CopiaEIncolla();
 }
 
-TEST_F(AndataRitorno, TheLongestGame) {
-  Avvia();
-  fake.clipboard = LeggiFile(std::string(VANTOREL_SOURCE_DIR) +
-                             "/tests/fixtures/paste/partita_511_semimosse.pgn");
-  fake.ctrl('V');
-  Esegui();
-  ASSERT_EQ(ContatoreMosse, 511u);
-  CopiaEIncolla();
-}
-
 }  // namespace

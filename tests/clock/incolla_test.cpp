@@ -77,32 +77,43 @@ struct Incolla : scenario::Scenario {
   }
 };
 
-TEST_F(Incolla, EdgeCasesOfTheMoveText) {
+// A wrong move offers the game up to it; the tag's result was for the whole game, not the part.
+TEST_F(Incolla, MoveTextAndTheGameUpToAWrongMove) {
   Avvia();
-  struct Caso {
+  const std::string carica = "\nLoad the game anyway up to this point?";
+  const struct {
     const char* testo;
+    std::string dialogo;
     V mosse;
-    const char* risultato;
+    const char *risultato, *termination;
   } casi[] = {
-      {"1. e4 e5 2. Nf3 *", {"e4", "e5", "Nf3"}, "*"},
-      {"1. e4 e5 2. Nf3 Nc6 3. Bc4 Nf6 4. 0-0 Be7 5. d3 O-O",
-       {"e4", "e5", "Nf3", "Nc6", "Bc4", "Nf6", "O-O", "Be7", "d3", "O-O"},
-       "*"},
-      {"1. e4 e5 2. Qh5 Nc6 3. Bc4 Nf6 4. Qxf7 1/2-1/2",
-       {"e4", "e5", "Qh5", "Nc6", "Bc4", "Nf6", "Qxf7#"},
-       "1-0"},
+      {"1. e4 e5 2. Nf3 *", "", {"e4", "e5", "Nf3"}, "*", "?"},
+      {"1. e4 e5 2. Nf3 Nc6 3. Bc4 Nf6 4. 0-0 Be7 5. d3 O-O", "",
+       {"e4", "e5", "Nf3", "Nc6", "Bc4", "Nf6", "O-O", "Be7", "d3", "O-O"}, "*", "?"},
+      {"1. e4 e5 2. Qh5 Nc6 3. Bc4 Nf6 4. Qxf7 1/2-1/2", "",
+       {"e4", "e5", "Qh5", "Nc6", "Bc4", "Nf6", "Qxf7#"}, "1-0", "Checkmate"},
+      {"[Result \"1-0\"]\n[Termination \"normal\"]\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Ba4 Nf6 "
+       "5. Ke3 Be7 1-0",
+       "5. 'Ke3' - is not a legal move." + carica,
+       {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6"}, "*", "?"},
+      {"1. e4 e5 2. Nf3 Zz9", "2... 'Zz9' - is not a correct move record." + carica,
+       {"e4", "e5", "Nf3"}, "*", "?"},
+      {"1. d4 d5 2. Nf3 Nf6 3. Nd2",
+       "3. 'Nd2' - is an ambiguous record.\nDisambiguate with Nbd2 or Nfd2." + carica,
+       {"d4", "d5", "Nf3", "Nf6"}, "*", "?"},
   };
   for (const auto& c : casi) {
+    SCOPED_TRACE(c.testo);
     fake.dialogs.clear();
+    if (!c.dialogo.empty()) fake.answer(IDYES);
     Incolla_(c.testo);
-    EXPECT_EQ(MosseGiocate(), c.mosse) << c.testo;
-    EXPECT_STREQ(Result, c.risultato) << c.testo;
-    EXPECT_TRUE(fake.dialogs.empty()) << UltimoDialogo();
+    EXPECT_EQ(UltimoDialogo(), c.dialogo);
+    EXPECT_EQ(MosseGiocate(), c.mosse);
+    EXPECT_STREQ(Result, c.risultato);
+    EXPECT_STREQ(Termination, c.termination);
     EXPECT_EQ(PartitaCaricataDagliAppunti, 1);
     EXPECT_EQ(PartitaSalvata, 0);  // autosave is off
   }
-  EXPECT_STREQ(Termination, "Checkmate");
-  EXPECT_STREQ(CommentoRisultato, "checkmate");
   EXPECT_TRUE(Detto(scenario::parlato.back())) << "the last move is announced";
 }
 
@@ -143,41 +154,6 @@ TEST_F(Incolla, ClockKeepsTheNewGameValuesWithoutUsableTags) {
     EXPECT_EQ(TempoRimasto[0], 120 * 60000) << t;
     EXPECT_EQ(TempoRimasto[1], 120 * 60000) << t;
   }
-}
-
-TEST_F(Incolla, AWrongMoveOffersTheGameUpToIt) {
-  Avvia();
-  const std::string partita =
-      "[Result \"1-0\"]\n[Termination \"normal\"]\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 4. Ba4 Nf6 5. Ke3 "
-      "Be7 1-0";
-  fake.answer(IDYES);
-  Incolla_(partita);
-  ASSERT_EQ(fake.dialogs.size(), 1u);
-  EXPECT_EQ(fake.dialogs[0].text,
-            "5. 'Ke3' - is not a legal move.\nLoad the game anyway up to this point?");
-  EXPECT_EQ(fake.dialogs[0].style, MB_YESNO);
-  EXPECT_EQ(MosseGiocate(), (V{"e4", "e5", "Nf3", "Nc6", "Bb5", "a6", "Ba4", "Nf6"}));
-  // The tag's result was for the whole game, not for the part kept.
-  EXPECT_STREQ(Result, "*");
-  EXPECT_STREQ(Termination, "?");
-
-  struct Caso {
-    const char* testo;
-    const char* dialogo;
-  } casi[] = {
-      {"1. e4 e5 2. Nf3 Zz9", "2... 'Zz9' - is not a correct move record."},
-      {"1. d4 d5 2. Nf3 Nf6 3. Nd2",
-       "3. 'Nd2' - is an ambiguous record.\nDisambiguate with Nbd2 or Nfd2."},
-  };
-  for (const auto& c : casi) {
-    fake.dialogs.clear();
-    fake.answer(IDYES);
-    Incolla_(c.testo);
-    ASSERT_EQ(fake.dialogs.size(), 1u) << c.testo;
-    EXPECT_EQ(fake.dialogs[0].text,
-              std::string(c.dialogo) + "\nLoad the game anyway up to this point?");
-  }
-  EXPECT_EQ(MosseGiocate(), (V{"d4", "d5", "Nf3", "Nf6"}));
 }
 
 TEST_F(Incolla, ARefusedPasteLeavesTheCurrentGameAsItWas) {
@@ -293,24 +269,17 @@ TEST_F(Incolla, APgnFileCopiedInTheFileManager) {
   EXPECT_EQ(MosseGiocate(), V{"d4"});
 }
 
-TEST_F(Incolla, GamesAtAndPastTheLimitOfPlies) {
+// The tag's draw was for all 600 plies; the log's summary of so long a game is kept whole.
+TEST_F(Incolla, AGamePastTheLimitOfPlies) {
   Avvia();
-  Incolla_(Fixture("partita_511_semimosse.pgn"));
-  EXPECT_TRUE(fake.dialogs.empty()) << UltimoDialogo();
-  EXPECT_EQ(ContatoreMosse, 511u);
-  EXPECT_STREQ(Result, "*");
-
   fake.answer(IDYES);
   Incolla_(Fixture("partita_600_semimosse.pgn"));
   EXPECT_EQ(UltimoDialogo(),
             "256... 'Ng8' - is past the 511 plies a game can hold.\n"
             "Load the game anyway up to this point?");
   EXPECT_EQ(ContatoreMosse, 511u);
-  EXPECT_EQ(MosseGiocate().back(), "Ng1");
-  EXPECT_STREQ(Result, "*");  // the tag's draw was for all 600 plies
-  // The log summary of so long a game is kept whole.
-  ASSERT_NE(UltimoRecord, nullptr);
-  EXPECT_EQ(UltimoRecord->tipo, recPartitaIncollata);
+  EXPECT_STREQ(Result, "*");
+  ASSERT_EQ(UltimoRecord->tipo, recPartitaIncollata);
   EXPECT_NE(std::string(UltimoRecord->testo).find(" 256. Ng1"), std::string::npos);
 }
 
