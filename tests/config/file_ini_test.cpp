@@ -208,22 +208,4 @@ TEST_F(FileIniTest, ALinkIsWrittenThroughToItsTarget) {
   EXPECT_TRUE(fake.dialogs.empty());
 }
 
-TEST(EtichettaParametroIni, LabelsAndAllowedValues) {
-  platform::FakeBackend fake;
-  platform::install(&fake);
-  DefaultIni();
-  const std::pair<int, const char*> etichette[] = {
-      {5, "increment in seconds in the Second period"},
-      {9, "number of moves to complete in the Third period"},
-      {10, "duration in minutes of Fourth period"}, {16, "fifth alarm"}, {25, "minimum elo rating "}};
-  for (auto [i, testo] : etichette) EXPECT_STREQ(EtichettaParametroIni(i), testo);
-  EXPECT_STREQ(ValoriAmmessiParametroIni(iniMDV),
-               " Values allowed: min 0, max 2.\n\t0=\tminimum description.\n\t1=\tmedium "
-               "description.\n\t2=\tlong description.");
-  ParametroIni[inilang].valore = 2;
-  EXPECT_STREQ(EtichettaParametroIni(1), "duración en minutos del Primer período");
-  DefaultIni();
-  platform::install(nullptr);
-}
-
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
+#include "tests/speech/canale_finto.h"
 
 namespace {
 
@@ -35,13 +36,9 @@ int jaws_dici(const char* t, int interrompi) {
   return 1;
 }
 
-struct AnnuncioTest : ::testing::Test {
-  platform::FakeBackend fake;
-
+struct AnnuncioTest : canale_finto::AmbienteParlato {
   void SetUp() override {
-    platform::install(&fake);
-    DefaultIni();
-    CaricaFinestraDiDialogo();
+    AmbienteParlato::SetUp();
     chiamate.clear();
     ultimo_testo_nvda.clear();
     ultimo_testo_jaws.clear();
@@ -51,11 +48,6 @@ struct AnnuncioTest : ::testing::Test {
         {"nvdaController_cancelSpeech", reinterpret_cast<void*>(&nvda_stop)},
     };
     fake.libraries["jaws.dll"] = {{"JFWSayString", reinterpret_cast<void*>(&jaws_dici)}};
-  }
-  void TearDown() override {
-    CaricaFinestraDiDialogo();
-    FinestraDiDialogo(nullptr, 0);
-    platform::install(nullptr);
   }
 
   void scegli(int tipo) {

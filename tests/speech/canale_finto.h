@@ -8,6 +8,7 @@
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
 #include "speech/annuncio.h"
+#include "tests/support/ambiente_finto.h"
 
 namespace canale_finto {
 
@@ -58,5 +59,19 @@ inline void installa(platform::FakeBackend& fake) {
 }
 
 inline std::string ultimo() { return detti.empty() ? std::string() : detti.back().testo; }
+
+// The fake platform with the dialog box ready; no channel left loaded afterwards.
+struct AmbienteParlato : AmbienteFinto {
+  void SetUp() override {
+    AmbienteFinto::SetUp();
+    CaricaFinestraDiDialogo();
+  }
+  void TearDown() override {
+    CaricaAssistente(0);
+    CaricaFinestraDiDialogo();
+    FinestraDiDialogo(nullptr, 0);
+    AmbienteFinto::TearDown();
+  }
+};
 
 }  // namespace canale_finto

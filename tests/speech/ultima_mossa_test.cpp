@@ -21,18 +21,10 @@ namespace {
 
 int casa(const char* s) { return (s[0] - 'a') + 8 * ('8' - s[1]); }
 
-struct UltimaMossaTest : ::testing::Test {
-  platform::FakeBackend fake;
+struct UltimaMossaTest : canale_finto::AmbienteParlato {
   void SetUp() override {
-    platform::install(&fake);
-    DefaultIni();
-    CaricaFinestraDiDialogo();
+    AmbienteParlato::SetUp();
     InizializzaTavoleScacchi();
-  }
-  void TearDown() override {
-    CaricaFinestraDiDialogo();
-    FinestraDiDialogo(nullptr, 0);
-    platform::install(nullptr);
   }
 
   void posizione(const char* fen) { ASSERT_EQ(NuovaPosizione(fen), 1) << fen; }
