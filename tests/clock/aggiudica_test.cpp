@@ -205,6 +205,7 @@ struct RitiraTest : AmbienteOrologio {
   }
 };
 
+// Refused while the clock runs, asked in an adjudicated game.
 TEST_F(RitiraTest, TakingBackRestoresThePositionAndLogsTheMove) {
   Gioca(52, 36, "e4");  // e2-e4
   Gioca(12, 28, "e5");  // e7-e5
@@ -223,9 +224,6 @@ TEST_F(RitiraTest, TakingBackRestoresThePositionAndLogsTheMove) {
   comando_RitiraUltimaMossa();
   EXPECT_EQ(Domande().back(),
             "Current position is the initial one: there is no move to take back.");
-}
-
-TEST_F(RitiraTest, RefusedWhileTheClockRunsAskedInAnAdjudicatedGame) {
   Gioca(52, 36, "e4");
   OrologioInMoto();
   comando_RitiraUltimaMossa();
