@@ -10,6 +10,7 @@
 #include "platform/fake/fake_backend.h"
 #include "record/scrittura_atomica.h"
 #include "tests/support/ambiente_finto.h"
+#include "ui/ciclo.h"
 
 namespace {
 
@@ -206,6 +207,22 @@ TEST_F(FileIniTest, ALinkIsWrittenThroughToItsTarget) {
   EXPECT_TRUE(fs::is_symlink(NomeFileIni));
   EXPECT_NE(LeggiFile("altrove/impostazioni.ini").find("$\tP1T\t5\n"), std::string::npos);
   EXPECT_TRUE(fake.dialogs.empty());
+}
+
+TEST_F(FileIniTest, StartUpInAnEmptyDirectoryWritesTheDefaultFile) {
+  inizializza();
+  EXPECT_EQ(LeggiTesto(NomeFileIni), Fixture("default_en.ini"));
+  ASSERT_FALSE(fake.dialogs.empty());
+  EXPECT_EQ(fake.dialogs[0].text, "Vantorel.ini not found.\nloading default values.");
+}
+
+// Start-up rewrites an old file with the current comments, keeping its values.
+TEST_F(FileIniTest, StartUpRewritesAnOldFileWithCurrentComments) {
+  Scrivi("$ lang 0\n");
+  inizializza();
+  const std::string testo = LeggiTesto(NomeFileIni);
+  EXPECT_NE(testo.find("\nlingua . Predefinito english."), std::string::npos);
+  EXPECT_NE(testo.find("\n$\tlang\t0\n"), std::string::npos);
 }
 
 }  // namespace
