@@ -13,10 +13,12 @@ TEST_F(OrologioTest, SecondsShownRoundUpAndCarryTheSign) {
     std::int64_t ms;
     int s;
     const char* testo;
-  } casi[] = {{0, 0, " 00:00:00"},          {1, 1, " 00:00:01"},        {1000, 1, " 00:00:01"},
-              {1001, 2, " 00:00:02"},       {-999, 0, " 00:00:00"},     {-1000, -1, "-00:00:01"},
-              {-1999, -1, "-00:00:01"},     {-7000, -7, "-00:00:07"},   {45296000, 45296, " 12:34:56"},
-              {2147483647, 2147484, nullptr}, {-2147483647, -2147483, nullptr}};
+  } casi[] = {{0, 0, " 00:00:00"},         {1, 1, " 00:00:01"},
+              {1000, 1, " 00:00:01"},      {1001, 2, " 00:00:02"},
+              {-999, 0, " 00:00:00"},      {-1000, -1, "-00:00:01"},
+              {-1999, -1, "-00:00:01"},    {-7000, -7, "-00:00:07"},
+              {45296000, 45296, " 12:34:56"}, {2147483647, 2147484, nullptr},
+              {-2147483647, -2147483, nullptr}};
   for (const auto& c : casi) {
     SCOPED_TRACE(c.ms);
     EXPECT_EQ(SecondiInMillisecondi(c.ms), c.s);
@@ -182,7 +184,8 @@ TEST_F(OrologioTest, TheLoopSleepsUntilTheShownSecondChanges) {
   EXPECT_EQ(MillisecondiAlProssimoSecondo(), -1);
   TempoRimasto[0] = 1500;
   OrologioInMoto();
-  const std::pair<std::uint32_t, int> passi[] = {{0, 500}, {499, 1}, {1, 1000}, {1000, 1000}, {500, 500}};
+  const std::pair<std::uint32_t, int> passi[] = {
+      {0, 500}, {499, 1}, {1, 1000}, {1000, 1000}, {500, 500}};
   for (auto [passo, atteso] : passi) {
     fake.advance(passo);
     EXPECT_EQ(MillisecondiAlProssimoSecondo(), atteso) << passo;

@@ -59,7 +59,8 @@ TEST_F(FileIniTest, ReadingQuirks) {
       {"bad_book_name.ini", "", {errore + "book to build"}, 120, 0},
       {"nul_in_book_name.ini", "", {errore + "book to consult"}, 120, 0},
       {"empty_book_name.ini", "", {}, 120, 0},  // and the next line is not swallowed
-      {"default_en.ini", "$ P1T 30\n$ P1T 45\n$ P1T 900\n", {errore + "duration in minutes of First period"}, 45, 0},
+      {"default_en.ini", "$ P1T 30\n$ P1T 45\n$ P1T 900\n",  // the last valid value
+       {errore + "duration in minutes of First period"}, 45, 0},
   };
   for (const auto& c : casi) {
     SCOPED_TRACE(c.file ? c.file : "no file");

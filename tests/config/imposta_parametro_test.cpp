@@ -60,7 +60,8 @@ TEST_F(ImpostaParametroTest, QuestionsNameTheValue) {
   } casi[] = {
       {iniP1T, "", "No value specified for\nduration in minutes of First period"},
       {iniP1T, "721",
-       "Not valid value for duration in minutes of First period.\n Values allowed: min 1, max 720."},
+       "Not valid value for duration in minutes of First period.\n Values allowed: min 1, "
+       "max 720."},
       {iniClockMode, "5", "Set clock mode to 5 - hourglass?"},
       {iniautorefresh, "0", "Set auto refresh of the time  to 0 - off?"},
       {iniMDV, "2", "Set move description verbosity  to 2 - long description?"},
