@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Cross-builds the Windows program with MinGW-w64, runs its unit, scenario and
 # end-to-end tests under Wine (test discovery runs there too), then packs the
-# zip a user unpacks. Not yet part of ./test.sh: some tests of the game files
-# and of speech still expect the terminal's behaviour and fail under Wine.
+# zip a user unpacks. ./test.sh runs it last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/packages.sh
