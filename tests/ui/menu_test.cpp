@@ -33,6 +33,8 @@ struct Menu : Scenario {
     fake.tones.clear();
     fake.dialogs.clear();
   }
+  // Where the keys act: focus, menu, item.
+  static std::vector<int> Dove() { return {focus, MenuAttivo, VoceSelezionata}; }
   void Conferma(std::uint16_t vk = VK_RETURN) {
     fake.answer(IDYES);
     Premi(vk);
@@ -83,9 +85,7 @@ TEST_F(Menu, EveryKeyOpensItsMenuWithItsAnnouncement) {
     SCOPED_TRACE(c.annuncio);
     fake.tones.clear();
     Premi(c.vk, c.modificatori);
-    EXPECT_EQ(focus, 2);
-    EXPECT_EQ(MenuAttivo, c.menu);
-    EXPECT_EQ(VoceSelezionata, c.voce);
+    EXPECT_EQ(Dove(), (std::vector<int>{2, c.menu, c.voce}));
     EXPECT_EQ(Ultimo(), c.annuncio);
     EXPECT_EQ(fake.cursor_row(), c.voce == NumeroVociMenu[c.menu] ? 44 : 46 + c.voce);
     EXPECT_EQ(fake.cursor_column(), 0);
@@ -182,9 +182,7 @@ TEST_F(Menu, EscAndLeftGoBackToTheParentItem) {
       SCOPED_TRACE(c.annuncio);
       Apri(c.menu, 0);
       Premi(tasto);
-      EXPECT_EQ(focus, 2);
-      EXPECT_EQ(MenuAttivo, c.padre);
-      EXPECT_EQ(VoceSelezionata, c.voce);
+      EXPECT_EQ(Dove(), (std::vector<int>{2, c.padre, c.voce}));
       EXPECT_EQ(fake.cursor_row(), 46 + c.voce);
       // Left first silences the reader: nothing heard but the menu's text.
       EXPECT_EQ(scenario::parlato, std::vector<std::string>{c.annuncio});
@@ -203,8 +201,7 @@ TEST_F(Menu, RightAndEnterOpenSubmenusOnTheirTitles) {
     for (const auto& c : casi) {
       Apri(c.menu, c.voce);
       Premi(tasto);
-      EXPECT_EQ(MenuAttivo, c.sottomenu) << c.menu << "/" << c.voce;
-      EXPECT_EQ(VoceSelezionata, NumeroVociMenu[c.sottomenu]);
+      EXPECT_EQ(Dove(), (std::vector<int>{2, c.sottomenu, NumeroVociMenu[c.sottomenu]}));
       EXPECT_EQ(fake.cursor_row(), 44);
       EXPECT_EQ(Toni(2000), 0);
     }
@@ -216,8 +213,7 @@ TEST_F(Menu, RightAndEnterOpenSubmenusOnTheirTitles) {
   for (int voce : {0, 2}) {  // an item without a submenu, and a title, refuse Right
     Apri(2, voce);
     Premi(VK_RIGHT);
-    EXPECT_EQ(MenuAttivo, 2);
-    EXPECT_EQ(VoceSelezionata, voce);
+    EXPECT_EQ(Dove(), (std::vector<int>{2, 2, voce}));
     EXPECT_EQ(Toni(2000), 1);
   }
   for (int m = 0; m < NumeroMenu; ++m) {  // Enter on a title does nothing
@@ -322,9 +318,7 @@ TEST_F(Menu, NothingTypedOutOfRangeOrDeclinedStaysInTheField) {
     EXPECT_STREQ(comando, c.testo);
     EXPECT_EQ(fake.cursor_column(), c.colonna);
     Premi(VK_ESCAPE);
-    EXPECT_EQ(focus, 2);
-    EXPECT_EQ(MenuAttivo, c.menu);
-    EXPECT_EQ(VoceSelezionata, c.voce);
+    EXPECT_EQ(Dove(), (std::vector<int>{2, c.menu, c.voce}));
   }
   EXPECT_STREQ(StrWhiteElo, "");
   EXPECT_STREQ(StrEvent, "");
@@ -361,8 +355,7 @@ TEST_F(Menu, TimeControlAndBonusesRefusedWhenTheyCannotApply) {
   Conferma();
   EXPECT_EQ(UltimoDialogo(), "Set clock mode to hourglass?");
   EXPECT_EQ(ParametroIni[iniClockMode].valore, 5);
-  EXPECT_EQ(MenuAttivo, 16);
-  EXPECT_EQ(VoceSelezionata, 1);
+  EXPECT_EQ(Dove(), (std::vector<int>{2, 16, 1}));
   EXPECT_EQ(Ultimo(), " Hourglass mode (opened) CTRL+ALT+P");
   EXPECT_NE(LeggiFile("vantorel.ini").find("$\tClockMode\t5"), std::string::npos);
   comando_ChiudiMenu();
@@ -397,15 +390,13 @@ TEST_F(Menu, WithTheDialogBoxChannelOnlyBeepsAndChoosingNvdaLandsOnTheAssistant)
   Premi(VK_DOWN);
   Conferma();
   EXPECT_EQ(ParametroIni[iniAssistanceType].valore, 2);
-  EXPECT_EQ(MenuAttivo, 3);
-  EXPECT_EQ(VoceSelezionata, 1);
+  EXPECT_EQ(Dove(), (std::vector<int>{2, 3, 1}));
   EXPECT_EQ(fake.cursor_row(), 47);
   EXPECT_EQ(Ultimo(), " Assistant, Type of assistance (closed) ALT+H");
   Apri(20, 2);  // the verbosity lands on the item after it
   Conferma();
   EXPECT_EQ(ParametroIni[iniMDV].valore, 2);
-  EXPECT_EQ(MenuAttivo, 3);
-  EXPECT_EQ(VoceSelezionata, 2);
+  EXPECT_EQ(Dove(), (std::vector<int>{2, 3, 2}));
 }
 
 TEST_F(Menu, LanguageMenuRedrawsTheScreen) {

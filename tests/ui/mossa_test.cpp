@@ -22,26 +22,27 @@ struct Mossa : Scenario {
   }
 };
 
-TEST_F(Mossa, NotAMoveRecordAndIllegalMoveAreRefusedWithADialog) {
-  Scenario::Mossa("Nd");
-  ASSERT_EQ(fake.dialogs.size(), 1u);
-  EXPECT_EQ(fake.dialogs[0].text, "'Nd' - is not a correct move record.");
-  EXPECT_EQ(fake.dialogs[0].style, 64);
-  Scenario::Mossa("e5");
-  EXPECT_EQ(UltimoDialogo(), "'e5' - is not a legal move.");
-  Scenario::Mossa("O-O");
-  EXPECT_EQ(UltimoDialogo(), "'O-O' - is not a legal move.");
+TEST_F(Mossa, NotAMoveRecordAndIllegalMovesAreRefusedWithADialog) {
+  struct Caso {
+    int lingua;
+    const char *testo, *dialogo;
+  } casi[] = {
+      {1, "Nd", "'Nd' - is not a correct move record."},
+      {1, "e5", "'e5' - is not a legal move."},
+      {1, "O-O", "'O-O' - is not a legal move."},
+      {0, "z9", "'z9' - non è un'annotazione corretta di mossa."},
+      {2, "e5", "'e5' - es un movimiento ilegál."},
+  };
+  for (const auto& c : casi) {
+    ParametroIni[inilang].valore = c.lingua;
+    fake.dialogs.clear();
+    Scenario::Mossa(c.testo);
+    ASSERT_EQ(fake.dialogs.size(), 1u);
+    EXPECT_EQ(fake.dialogs[0].text, c.dialogo);
+    EXPECT_EQ(fake.dialogs[0].style, 64);
+  }
   EXPECT_EQ(ContatoreMosse, 0u);
   EXPECT_EQ(PartitaSalvata, 1);
-}
-
-TEST_F(Mossa, RefusalsInItalianAndSpanish) {
-  ParametroIni[inilang].valore = 0;
-  Scenario::Mossa("z9");
-  EXPECT_EQ(UltimoDialogo(), "'z9' - non è un'annotazione corretta di mossa.");
-  ParametroIni[inilang].valore = 2;
-  Scenario::Mossa("e5");
-  EXPECT_EQ(UltimoDialogo(), "'e5' - es un movimiento ilegál.");
 }
 
 TEST_F(Mossa, AmbiguousKnightsListBothWays) {
@@ -54,7 +55,7 @@ TEST_F(Mossa, AmbiguousKnightsListBothWays) {
   EXPECT_EQ(std::string(ElencoStringaMossa[5]), "Nbd2");
 }
 
-TEST_F(Mossa, PromotionQuestion) {
+TEST_F(Mossa, PromotionQuestionUnlessThePieceIsNamed) {
   Posizione("8/4P3/8/8/8/8/k7/4K3 w - - 0 1");
   fake.answer(IDNO);
   Scenario::Mossa("e8");
@@ -66,13 +67,10 @@ TEST_F(Mossa, PromotionQuestion) {
   Scenario::Mossa("e8");
   EXPECT_EQ(std::string(ElencoStringaMossa[1]), "e8=Q");
   EXPECT_EQ(fake.row(24).substr(27), "8   -  -  -  -  Q  -  -  -");
-}
-
-TEST_F(Mossa, NamedPromotionIsNotQuestioned) {
   Posizione("8/4P3/8/8/8/7p/k7/4K3 w - - 0 1");
   Scenario::Mossa("e8N");
   EXPECT_TRUE(fake.dialogs.empty());
-  EXPECT_EQ(std::string(ElencoStringaMossa[1]), "e8=N");
+  EXPECT_STREQ(ElencoStringaMossa[1], "e8=N");
 }
 
 // The check and mate marks, and the verdicts a move can bring, shown on row 21.
@@ -138,30 +136,23 @@ TEST_F(Mossa, TheFifthOccurrenceDrawsWithoutAsking) {
   EXPECT_EQ(fake.dialogs[0].style, 64);
 }
 
-TEST_F(Mossa, AMoveInAnAdjudicatedGameAsksFirst) {
+// After the verdict only a legal move asks to reset it; a reset verdict leaves row 21.
+TEST_F(Mossa, AMoveInAnAdjudicatedGameAsksFirstAndAMistypedOneLeavesTheVerdict) {
   Mosse({"f3", "e5", "g4", "Qh4"});
   ASSERT_STREQ(Result, "0-1");
-  fake.dialogs.clear();
-  fake.answer(IDNO);
-  Scenario::Mossa("Kf2");
-  EXPECT_EQ(fake.dialogs.size(), 1u);
-  EXPECT_STREQ(Result, "0-1");
-  EXPECT_EQ(ContatoreMosse, 4u);
-}
-
-TEST_F(Mossa, AMistypedMoveLeavesTheVerdictAlone) {
-  Mosse({"f3", "e5", "g4", "Qh4"});
   fake.dialogs.clear();
   Scenario::Mossa("a3");  // mate: nothing is legal
   ASSERT_EQ(fake.dialogs.size(), 1u);
   EXPECT_EQ(fake.dialogs[0].text, "'a3' - is not a legal move.");
+  fake.answer(IDNO);
+  Scenario::Mossa("Kf2");
+  EXPECT_EQ(fake.dialogs.size(), 2u);
   EXPECT_STREQ(Result, "0-1");
-  // A legal move cancels the verdict on Yes, and row 21 no longer shows the result even when
-  // the move itself is then given up at the promotion question.
+  EXPECT_EQ(ContatoreMosse, 4u);
+  // Reset on Yes, even when the move itself is then given up at the promotion question.
   Posizione("8/4P3/8/8/8/8/k7/4K3 w - - 0 1");
   fake.answer(IDYES);
-  fake.press(VK_F4);  // black resigns
-  Esegui();
+  Premi(VK_F4);  // black resigns
   ASSERT_NE(fake.row(21).find("adjudicated"), std::string::npos);
   fake.answer(IDYES);
   fake.answer(IDNO);
