@@ -1,7 +1,8 @@
 // Any bytes as the book to consult, walked with the explorer's keys (the first input byte
 // says how many of the next bytes are keys): after every key the board is consistent and
-// within the plies a game holds, the selection is inside the list read for the position,
-// and leaving the explorer gives back the starting position, whatever the book held.
+// within the plies a game holds, while exploring the selection is inside the list read for
+// the position, and leaving the explorer gives back the starting position, whatever the
+// book held.
 #include "book/esploratore_libro.h"
 
 #include <cstdint>
@@ -34,7 +35,10 @@ void Controlla() {
   if (ContatoreMosse >= MaxPly) Fallisce("past the plies a game holds");
   if (AlberoLibro.numero > static_cast<std::uint32_t>(MaxContinuazioni))
     Fallisce("more continuations than a list holds");
-  if (AlberoLibro.numero > 0 && AlberoLibro.selezionata[ContatoreMosse] >= AlberoLibro.numero)
+  // Once the explorer is left (a move the position does not allow), its list is not used
+  // again until it is entered anew.
+  if (focus == 4 && AlberoLibro.numero > 0 &&
+      AlberoLibro.selezionata[ContatoreMosse] >= AlberoLibro.numero)
     Fallisce("selection outside the list");
 }
 
