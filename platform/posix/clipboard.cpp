@@ -1,6 +1,8 @@
 #include "platform/posix/clipboard.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 namespace platform {
 
@@ -95,8 +97,18 @@ bool Clipboard::set_text(std::string_view utf8) {
   switch (tool()) {
     case Tool::kWayland:
       return runner_.run({"wl-copy"}, utf8, false).ok;
-    case Tool::kXclip:
-      return runner_.run({"xclip", "-selection", "clipboard", "-i"}, utf8, false).ok;
+    case Tool::kXclip: {
+      if (!runner_.run({"xclip", "-selection", "clipboard", "-i"}, utf8, false).ok) return false;
+      // xclip returns before the child it leaves behind owns the clipboard: a
+      // paste at once would read nothing, or the text copied before. Wait, for
+      // a bounded time, until the clipboard gives back what was put in.
+      for (int i = 0; i < 100; ++i) {
+        auto back = read(Tool::kXclip, nullptr);
+        if (back && *back == utf8) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      }
+      return false;
+    }
     case Tool::kXsel:
       return runner_.run({"xsel", "--clipboard", "--input"}, utf8, false).ok;
     default:

@@ -40,9 +40,11 @@ TEST(Clipboard, PicksTheToolOfTheSessionAndPassesTextWithoutAShell) {
   r.answers["xsel --clipboard --input"] = {true, ""};
   const std::string text = "1. e4 e5\r\n2. Nf3 $(id) 'x'\r\n";
 
+  r.answers["xclip -selection clipboard -o"] = {true, text};  // the copy owns the clipboard
   EXPECT_TRUE(Clipboard(r, {false, true}).set_text(text));
-  EXPECT_EQ(r.calls.back(), (Argv{"xclip", "-selection", "clipboard", "-i"}));
-  EXPECT_EQ(r.inputs.back(), text);  // byte for byte, CR LF kept
+  EXPECT_EQ(r.calls.end()[-2], (Argv{"xclip", "-selection", "clipboard", "-i"}));
+  EXPECT_EQ(r.inputs.end()[-2], text);  // byte for byte, CR LF kept
+  EXPECT_EQ(r.calls.back(), (Argv{"xclip", "-selection", "clipboard", "-o"}));
 
   EXPECT_TRUE(Clipboard(r, {true, true}).set_text(text));
   EXPECT_EQ(r.calls.back(), (Argv{"wl-copy"}));
