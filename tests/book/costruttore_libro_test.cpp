@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/fai_mossa.h"
@@ -161,6 +162,45 @@ TEST_F(Costruttore, EveryGameOfTheCorpus) {
     if (!libro[i].fratello) break;
   }
   EXPECT_EQ(radici, e.linee_nuove);
+}
+
+// Each copy's Event tags get a suffix of its own length, shifting everything after them.
+std::string Copia(const std::string& corpus, int k) {
+  const std::string suffisso = " - copy " + std::string(static_cast<std::size_t>(k), '*');
+  std::string s;
+  s.reserve(corpus.size() + 4000 * suffisso.size());
+  std::size_t da = 0;
+  for (std::size_t p; (p = corpus.find("[Event \"", da)) != std::string::npos;) {
+    const std::size_t chiusa = corpus.find('"', p + 8);
+    s.append(corpus, da, chiusa - da);
+    s += suffisso;
+    da = chiusa;
+  }
+  s.append(corpus, da, std::string::npos);
+  return s + "\n";
+}
+
+// Several megabytes: the corpus copied with other headers, so that its games fall across the
+// reader's buffer at other places (bench/libro_grande.sh runs it at a hundred megabytes).
+TEST_F(Costruttore, CopiesOfTheCorpusMakeTheSameBook) {
+  const std::string corpus = LeggiFile(VANTOREL_SOURCE_DIR "/tests/fixtures/corpus-2k.pgn");
+  ASSERT_GT(corpus.size(), 1000000u);
+  const EsitoCostruzione e1 = Costruisci(corpus, {1, 40, 0});
+  const std::vector<NodoLibro> una = std::move(libro);
+  ASSERT_EQ(e1.partite, 2000u);
+
+  for (unsigned copie : {2u, 3u}) {
+    std::string pgn;
+    for (unsigned k = 1; k <= copie; ++k) pgn += Copia(corpus, static_cast<int>(k));
+    libro.clear();
+    const EsitoCostruzione e = Costruisci(pgn, {1, 40, 0});
+    EXPECT_EQ(e.partite, 2000u * copie) << copie;
+    EXPECT_EQ(e.linee_nuove, e1.linee_nuove) << copie;
+    EXPECT_FALSE(e.pieno);
+    EXPECT_TRUE(libro == una) << copie << " copies: " << libro.size() << " nodes, "
+                              << una.size() << " once";
+    EXPECT_EQ(ContatoreMosse, 0u);
+  }
 }
 
 }  // namespace
