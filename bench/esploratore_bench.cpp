@@ -3,6 +3,8 @@
 // legal list regenerated, the board redrawn and the last move announced.
 // Target: under 20 ms.
 #include <benchmark/benchmark.h>
+
+#include "bench/cartella_bench.h"
 #include <unistd.h>
 
 #include <filesystem>
@@ -30,10 +32,7 @@ void BM_RevisioneInizioEFine(benchmark::State& state) {
       {"nvdaController_cancelSpeech", reinterpret_cast<void*>(&Zitto)},
   };
   platform::install(&fake);
-  auto prima = std::filesystem::current_path();
-  char modello[] = "/tmp/vantorel-bench-XXXXXX";
-  std::filesystem::path cartella = mkdtemp(modello);
-  std::filesystem::current_path(cartella);
+  CartellaDiBench cartella;
   DefaultIni();
   inizializza();
   ParametroIni[iniAssistanceType].valore = 2;
@@ -47,8 +46,6 @@ void BM_RevisioneInizioEFine(benchmark::State& state) {
     benchmark::DoNotOptimize(ContatoreMosse);
   }
   comando_DisattivaEsplorazioneScacchiera();
-  std::filesystem::current_path(prima);
-  std::filesystem::remove_all(cartella);
   platform::install(nullptr);
 }
 BENCHMARK(BM_RevisioneInizioEFine)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,8 @@
 // with the fake clipboard in place of the clipboard tool. Target: under 5 ms.
 // And ten megabytes of clipboard text, pasted whole and scanned alone.
 #include <benchmark/benchmark.h>
+
+#include "bench/cartella_bench.h"
 #include <unistd.h>
 
 #include <filesystem>
@@ -33,10 +35,7 @@ std::string Partita511() { return Leggi("paste/partita_511_semimosse.pgn"); }
 void Incolla(benchmark::State& state, const std::string& testo, std::uint64_t attese, bool si) {
   platform::FakeBackend fake;
   platform::install(&fake);
-  auto prima = std::filesystem::current_path();
-  char modello[] = "/tmp/vantorel-bench-XXXXXX";
-  std::filesystem::path cartella = mkdtemp(modello);
-  std::filesystem::current_path(cartella);
+  CartellaDiBench cartella;
   DefaultIni();
   inizializza();
   fake.clipboard = testo;
@@ -47,8 +46,6 @@ void Incolla(benchmark::State& state, const std::string& testo, std::uint64_t at
     if (ContatoreMosse != attese) state.SkipWithError("the game did not load");
     fake.dialogs.clear();
   }
-  std::filesystem::current_path(prima);
-  std::filesystem::remove_all(cartella);
   platform::install(nullptr);
 }
 

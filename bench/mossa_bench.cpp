@@ -3,6 +3,8 @@
 // rows and the board, and the terminal renderer's diff of the screen.
 // Target: well under 5 ms.
 #include <benchmark/benchmark.h>
+
+#include "bench/cartella_bench.h"
 #include <unistd.h>
 
 #include <cstdio>
@@ -21,10 +23,7 @@ namespace {
 void BM_InvioMossa(benchmark::State& state) {
   platform::FakeBackend fake;
   platform::install(&fake);
-  auto prima = std::filesystem::current_path();
-  char modello[] = "/tmp/vantorel-bench-XXXXXX";
-  std::filesystem::path cartella = mkdtemp(modello);
-  std::filesystem::current_path(cartella);
+  CartellaDiBench cartella;
   DefaultIni();
   inizializza();
   platform::Renderer renderer;
@@ -40,8 +39,6 @@ void BM_InvioMossa(benchmark::State& state) {
     comando_invio();
     benchmark::DoNotOptimize(renderer.render(fake.screen, 80, 44));
   }
-  std::filesystem::current_path(prima);
-  std::filesystem::remove_all(cartella);
   platform::install(nullptr);
 }
 BENCHMARK(BM_InvioMossa)->Unit(benchmark::kMicrosecond);

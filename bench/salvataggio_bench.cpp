@@ -3,6 +3,8 @@
 // written to a temporary file, flushed to the disk and renamed.
 // Target: under 10 ms.
 #include <benchmark/benchmark.h>
+
+#include "bench/cartella_bench.h"
 #include <unistd.h>
 
 #include <cstring>
@@ -49,10 +51,7 @@ void PartitaLunga() {
 void BM_SalvaPartita511(benchmark::State& state) {
   platform::FakeBackend fake;
   platform::install(&fake);
-  auto prima = std::filesystem::current_path();
-  char modello[] = "/tmp/vantorel-bench-XXXXXX";
-  std::filesystem::path cartella = mkdtemp(modello);
-  std::filesystem::current_path(cartella);
+  CartellaDiBench cartella;
   DefaultIni();
   InizializzaTavoleScacchi();
   NuovaPosizione(FenIniziale);
@@ -64,8 +63,6 @@ void BM_SalvaPartita511(benchmark::State& state) {
   }
   SvuotaListaRecord();
   NuovaPosizione(FenIniziale);
-  std::filesystem::current_path(prima);
-  std::filesystem::remove_all(cartella);
   platform::install(nullptr);
 }
 BENCHMARK(BM_SalvaPartita511)->Unit(benchmark::kMillisecond);
