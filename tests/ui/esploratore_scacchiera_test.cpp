@@ -1,5 +1,5 @@
 // The board explorer, the review of the game and the piece-disposition query,
-// heard through the fake screen reader in each language.
+// heard through the fake screen reader.
 #include "ui/esploratore_scacchiera.h"
 
 #include <algorithm>
@@ -15,13 +15,6 @@
 namespace {
 
 using Esploratore = Ascolto;
-
-const char* const Attivata[3] = {"Esplorazione scacchiera attivata.",
-                                  "Chess board overview activated.",
-                                  " Revisión de tablero activada."};
-const char* const Disattivata[3] = {"Esplorazione scacchiera disattivata.",
-                                    "Chess board overview deactivated.",
-                                    "Revisión de tablero desactivada."};
 
 struct Voce {
   std::string testo;
@@ -53,34 +46,25 @@ TEST_F(Esploratore, WithTheDialogBoxChannelSpaceDoesNothing) {
 }
 
 TEST_F(Esploratore, TheSelectedSquareMovesWithTheArrowsAndIsSpoken) {
-  struct Lingua {
-    int lingua;
-    const char *torre, *pedone;
-  } lingue[] = {{0, "torre bianca", "pedone bianco"},
-                {1, "white rook", "white pawn"},
-                {2, "torre blanca", "peón blanco"}};
-  for (const auto& l : lingue) {
-    SCOPED_TRACE(l.lingua);
-    AvviaConCanale(l.lingua, 2);
-    Premi(VK_SPACE);
-    EXPECT_EQ(focus, 1);
-    EXPECT_EQ(fake.cursor_row(), 35);
-    EXPECT_EQ(Sentito(), (std::vector<Voce>{
-                             {Attivata[l.lingua], true}, {"a1", false}, {l.torre, false}}));
-    Premi(VK_UP);
-    EXPECT_EQ(Sentito(), (std::vector<Voce>{{"a2", true}, {l.pedone, false}}));
-    Premi(VK_DOWN);
-    fake.tones.clear();
-    // Against the edge the square stays and is said again, with the silent beep.
-    Premi(VK_LEFT);
-    EXPECT_EQ(Sentito(), (std::vector<Voce>{{"a1", true}, {l.torre, false}}));
-    EXPECT_EQ(Silenziosi(fake), 1);
-    Premi(VK_DOWN);
-    EXPECT_EQ(Silenziosi(fake), 2);
-    Premi(VK_RIGHT);
-    EXPECT_EQ(Detti().front(), "b1");
-    TearDown();
-  }
+  AvviaConCanale(1, 2);
+  Premi(VK_SPACE);
+  EXPECT_EQ(focus, 1);
+  EXPECT_EQ(fake.cursor_row(), 35);
+  EXPECT_EQ(Sentito(),
+            (std::vector<Voce>{
+                {"Chess board overview activated.", true}, {"a1", false}, {"white rook", false}}));
+  Premi(VK_UP);
+  EXPECT_EQ(Sentito(), (std::vector<Voce>{{"a2", true}, {"white pawn", false}}));
+  Premi(VK_DOWN);
+  fake.tones.clear();
+  // Against the edge the square stays and is said again, with the silent beep.
+  Premi(VK_LEFT);
+  EXPECT_EQ(Sentito(), (std::vector<Voce>{{"a1", true}, {"white rook", false}}));
+  EXPECT_EQ(Silenziosi(fake), 1);
+  Premi(VK_DOWN);
+  EXPECT_EQ(Silenziosi(fake), 2);
+  Premi(VK_RIGHT);
+  EXPECT_EQ(Detti().front(), "b1");
 }
 
 struct Stato {
@@ -106,7 +90,7 @@ TEST_F(Esploratore, LeavingAfterAReviewRestoresTheGameExactly) {
   EXPECT_NE(fake.row(29), scacchiera);
   EXPECT_EQ(fake.row(28).substr(27), "4   -  -  -  -  P  -  -  -");
   Premi(VK_ESCAPE);
-  EXPECT_EQ(Sentito(), (std::vector<Voce>{{Disattivata[1], true}}));
+  EXPECT_EQ(Sentito(), (std::vector<Voce>{{"Chess board overview deactivated.", true}}));
   EXPECT_EQ(focus, 0);
   EXPECT_EQ(Fotografia(), prima);
   EXPECT_EQ(Incoerenza(), "");
@@ -165,71 +149,49 @@ TEST_F(Esploratore, AltHomeAndAltEndOverTheLongestGame) {
   EXPECT_EQ(Fotografia(), prima);
 }
 
-TEST_F(Esploratore, ALetterOrDigitLeavesAndStartsTheCommandLine) {
-  struct Caso {
-    int lingua;
-    std::uint16_t vk;
-    char ascii;
-    const char* detto;
-  } casi[] = {{1, 'E', 'e', "e: edit."}, {0, '4', '4', "4: editazione."}, {2, 'N', 'N', "N: editar."}};
-  for (const auto& c : casi) {
-    AvviaConCanale(c.lingua, 2);
-    Mosse({"e4"});
-    Premi(VK_SPACE);
-    Premi(VK_LEFT, LEFT_ALT_PRESSED);
-    canale_finto::detti.clear();
-    fake.press(c.vk, 0, c.ascii);
-    Esegui();
-    EXPECT_EQ(focus, 0);
-    EXPECT_EQ(ContatoreMosse, 1u);
-    EXPECT_EQ(CharatteriInComando, 1);
-    EXPECT_EQ(comando[0], c.ascii);
-    ASSERT_FALSE(canale_finto::detti.empty());
-    EXPECT_EQ(canale_finto::detti.front().testo, Disattivata[c.lingua]);
-    EXPECT_EQ(canale_finto::detti.back().testo, c.detto);
-    EXPECT_FALSE(canale_finto::detti.back().interrotto);
-    TearDown();
-  }
-  // ALT+F4 leaves the explorer instead of asking to quit.
+TEST_F(Esploratore, ALetterLeavesAndStartsTheCommandLineAltF4OnlyLeaves) {
   AvviaConCanale(1, 2);
+  Mosse({"e4"});
+  Premi(VK_SPACE);
+  Premi(VK_LEFT, LEFT_ALT_PRESSED);
+  canale_finto::detti.clear();
+  fake.press('N', 0, 'N');
+  Esegui();
+  EXPECT_EQ(focus, 0);
+  EXPECT_EQ(ContatoreMosse, 1u);
+  EXPECT_EQ(CharatteriInComando, 1);
+  EXPECT_EQ(comando[0], 'N');
+  EXPECT_EQ(Sentito(),
+            (std::vector<Voce>{{"Chess board overview deactivated.", true}, {"N: edit.", false}}));
+  // ALT+F4 leaves the explorer instead of asking to quit.
   Premi(VK_SPACE);
   Premi(VK_F4, LEFT_ALT_PRESSED);
   EXPECT_EQ(focus, 0);
   EXPECT_TRUE(fake.dialogs.empty());
-  EXPECT_EQ(Detti(), std::vector<std::string>{Disattivata[1]});
+  EXPECT_EQ(Detti(), std::vector<std::string>{"Chess board overview deactivated."});
 }
 
 TEST_F(Esploratore, WherePiecesOfAKindStand) {
   const char* kPedoni = "4k3/ppp5/8/8/8/8/8/4K3 w - - 0 1";
   struct Caso {
-    int lingua;
-    const char* fen;  // nullptr: the initial position
-    const char* query;
-    const char* detto;
+    const char *fen, *query, *detto;
   } casi[] = {
-      {1, nullptr, "=K", "white king on Echo 1."},
-      {1, nullptr, "=R", "white rooks: on Alfa 1 and on Hotel 1."},
-      {1, kPedoni, "=p", "black pawns: on Alfa 7, Bravo 7 and on Charlie 7."},
-      {1, kPedoni, "=k", "black king on Echo 8."},
-      {1, kPedoni, "=q", "There are no black queens."},
-      {1, kPedoni, "=N", "There are no white Knights."},
-      {1, nullptr, "=x", "Invalid command"},
-      {1, nullptr, "=5", "Invalid command"},
-      {0, nullptr, "=b", "Alfieri neri: in Como 8 e in Firenze 8."},
-      {0, "4k3/8/8/8/8/8/8/3QK3 w - - 0 1", "=Q", "donna bianca in Domodossola 1."},
-      {2, nullptr, "=N", "caballos blancos: en Bella 1 y en Gustavo 1."},
-      {2, "4k3/8/8/8/8/8/8/4K3 w - - 0 1", "=r", "No hay torres negras."},
+      {FenIniziale, "=K", "white king on Echo 1."},
+      {FenIniziale, "=R", "white rooks: on Alfa 1 and on Hotel 1."},
+      {kPedoni, "=p", "black pawns: on Alfa 7, Bravo 7 and on Charlie 7."},
+      {kPedoni, "=k", "black king on Echo 8."},
+      {kPedoni, "=q", "There are no black queens."},
+      {kPedoni, "=N", "There are no white Knights."},
+      {FenIniziale, "=x", "Invalid command"},
+      {FenIniziale, "=5", "Invalid command"},
   };
+  AvviaConCanale(1, 2);
   for (const auto& c : casi) {
     SCOPED_TRACE(c.query);
-    AvviaConCanale(c.lingua, 2);
-    if (c.fen) {
-      ASSERT_EQ(NuovaPosizione(c.fen), 1);
-    }
+    ASSERT_EQ(NuovaPosizione(c.fen), 1);
     canale_finto::detti.clear();
     Mossa(c.query);
     EXPECT_EQ(Sentito(), (std::vector<Voce>{{c.detto, true}}));
-    TearDown();
   }
 }
 

@@ -6,6 +6,7 @@
 #include "core/fine_partita.h"
 #include "core/posizione.h"
 #include "record/partita.h"
+#include "tests/ui/partita_lunga.h"
 #include "tests/ui/scenario.h"
 
 namespace {
@@ -23,22 +24,16 @@ struct Mossa : Scenario {
 };
 
 TEST_F(Mossa, NotAMoveRecordAndIllegalMovesAreRefusedWithADialog) {
-  struct Caso {
-    int lingua;
-    const char *testo, *dialogo;
-  } casi[] = {
-      {1, "Nd", "'Nd' - is not a correct move record."},
-      {1, "e5", "'e5' - is not a legal move."},
-      {1, "O-O", "'O-O' - is not a legal move."},
-      {0, "z9", "'z9' - non è un'annotazione corretta di mossa."},
-      {2, "e5", "'e5' - es un movimiento ilegál."},
+  const std::pair<const char*, const char*> casi[] = {
+      {"Nd", "'Nd' - is not a correct move record."},
+      {"e5", "'e5' - is not a legal move."},
+      {"O-O", "'O-O' - is not a legal move."},
   };
-  for (const auto& c : casi) {
-    ParametroIni[inilang].valore = c.lingua;
+  for (const auto& [testo, dialogo] : casi) {
     fake.dialogs.clear();
-    Scenario::Mossa(c.testo);
+    Scenario::Mossa(testo);
     ASSERT_EQ(fake.dialogs.size(), 1u);
-    EXPECT_EQ(fake.dialogs[0].text, c.dialogo);
+    EXPECT_EQ(fake.dialogs[0].text, dialogo);
     EXPECT_EQ(fake.dialogs[0].style, 64);
   }
   EXPECT_EQ(ContatoreMosse, 0u);
@@ -162,32 +157,8 @@ TEST_F(Mossa, AMoveInAnAdjudicatedGameAsksFirstAndAMistypedOneLeavesTheVerdict) 
 }
 
 TEST_F(Mossa, TheRecordIsFullAtPly511) {
-  // The black king walks to and fro while a white rook tours two ranks (16 squares), with a
-  // pawn step now and then: no position stands a fifth time, no count reaches 75 moves.
-  Posizione("k7/pp6/8/R7/8/8/5PPP/K7 w - - 0 1");
-  const char* pedone[] = {"f3", "f4", "g3", "g4", "h3", "h4"};
-  const char* giro[] = {"b5", "c5", "d5", "e5", "f5", "g5", "h5", "h6",
-                        "g6", "f6", "e6", "d6", "c6", "b6", "a6", "a5"};
-  int passi = 0, torre = 0;
-  bool re_nero_in_a8 = true;
-  for (int i = 0; i < 1000; ++i) fake.answer(IDNO);  // every repetition question
-  for (int ply = 0; ply < 511; ++ply) {
-    std::string testo;
-    if (ply % 2 == 1) {
-      testo = re_nero_in_a8 ? "Kb8" : "Ka8";
-      re_nero_in_a8 = !re_nero_in_a8;
-    } else if (ply % 80 == 0 && ply > 0) {
-      testo = pedone[passi++];
-    } else {
-      testo = std::string("R") + giro[torre++ % 16];
-    }
-    Scenario::Mossa(testo);
-    ASSERT_EQ(ContatoreMosse, static_cast<unsigned>(ply + 1)) << testo;
-  }
-  ASSERT_STREQ(Result, "*");
-  fake.answers.clear();
-  fake.dialogs.clear();
-  Scenario::Mossa(re_nero_in_a8 ? "Kb8" : "Ka8");
+  ASSERT_TRUE(GiocaCavalliAvantiEIndietro(511));
+  Scenario::Mossa("Ng8");
   ASSERT_EQ(fake.dialogs.size(), 1u);
   EXPECT_EQ(fake.dialogs[0].text,
             "The game has reached the limit of 511 plies: the move was not recorded.");

@@ -12,40 +12,26 @@ using RigaCursore = Ascolto;
 
 TEST_F(RigaCursore, PanelRowsAreReadWhenTheKeySaidNothing) {
   if (platform::kScreenReaderFollowsConsole) GTEST_SKIP() << "the screen reader reads the rows";
-  struct Caso {
-    int lingua;
-    std::uint16_t vk;
-    std::vector<std::string> attesi;
-  } casi[] = {
-      {1, VK_UP, {"Black: 02:00:00"}},
-      {1, VK_UP, {"White: 02:00:00"}},
-      {1, VK_UP, {"Move 1, white's turn, clock stopped"}},
-      {1, VK_UP, {"Plies: reversible 0, total 0"}},
-      {1, VK_DOWN, {"Move 1, white's turn, clock stopped"}},
-      {1, VK_HOME, {}},  // the empty top row: nothing to read
-      {1, VK_DOWN, {"@Time control: "}},
-      {1, VK_END, {"edit"}},   // said by END itself, the row is not read over it
-      {1, VK_DOWN, {"edit"}},  // the cursor stays on its row
-      {1, 'E', {}},
-      {0, VK_UP, {"Nero: 02:00:00"}},
-      {0, VK_UP, {"Bianco: 02:00:00"}},
-      {0, VK_DOWN, {"Nero: 02:00:00"}},
-      {0, VK_DOWN, {"editazione"}},
-      {2, VK_UP, {"Negras: 02:00:00"}},
-      {2, VK_UP, {"Blancas: 02:00:00"}},
-      {2, VK_UP, {"Movida 1, turno de las blancas, relój Detenido"}},
+  const std::pair<std::uint16_t, std::vector<std::string>> casi[] = {
+      {VK_UP, {"Black: 02:00:00"}},
+      {VK_UP, {"White: 02:00:00"}},
+      {VK_UP, {"Move 1, white's turn, clock stopped"}},
+      {VK_UP, {"Plies: reversible 0, total 0"}},
+      {VK_DOWN, {"Move 1, white's turn, clock stopped"}},
+      {VK_HOME, {}},  // the empty top row: nothing to read
+      {VK_DOWN, {"@Time control: "}},
+      {VK_END, {"edit"}},   // said by END itself, the row is not read over it
+      {VK_DOWN, {"edit"}},  // the cursor stays on its row
+      {'E', {}},
   };
-  for (const auto& c : casi) {
-    AvviaInLingua(c.lingua);
-    Premi(c.vk);
-    auto detti = Detti();
+  AvviaConCanale(1, 2);
+  for (const auto& [vk, attesi] : casi) {
+    Premi(vk);
+    std::vector<std::string> detti = Detti();
     // "@" asks only for the beginning of the row (its text is another concern).
-    if (c.attesi.size() == 1 && c.attesi[0][0] == '@') {
-      ASSERT_EQ(detti.size(), 1u);
-      EXPECT_EQ(detti[0].rfind(c.attesi[0].substr(1), 0), 0u) << detti[0];
-      continue;
-    }
-    EXPECT_EQ(detti, c.attesi) << "lang " << c.lingua << " key " << c.vk;
+    if (detti.size() == 1 && attesi.size() == 1 && attesi[0][0] == '@')
+      detti[0] = "@" + detti[0].substr(0, attesi[0].size() - 1);
+    EXPECT_EQ(detti, attesi) << "key " << vk;
   }
   // The row is read interrupting whatever was being said.
   Premi(VK_UP);
