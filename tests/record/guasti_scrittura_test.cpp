@@ -1,10 +1,11 @@
-// Every step of every save failing in turn, and a full disk: the user hears why
-// in their language, the old file stays whole, nothing temporary is left, and
-// the next save after the fault works.
+// Every step of every save failing in turn, and a full disk: the user hears why,
+// the old file stays whole, nothing temporary is left, and the next save after
+// the fault works.
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,13 +14,13 @@
 #include "config/ini.h"
 #include "record/salvataggio.h"
 #include "record/scrittura_atomica.h"
-#include "record/testi.h"
 #include "tests/book/libro_prova.h"
 #include "tests/record/ambiente_registro.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using namespace libro_prova;
 
 // The real file operations, with the n-th call from now (0 first) failing
 // with errno errore; n = -1 fails none and only counts the calls.
@@ -81,8 +82,7 @@ struct GuastiDiScrittura : AmbienteRegistro {
   }
   static void Ripara() { Fallisci(-1, 0); }
   // How many file operations a write makes when nothing fails.
-  template <class F>
-  static int Operazioni(F scrivi) {
+  static int Operazioni(const std::function<void()>& scrivi) {
     Ripara();
     scrivi();
     return Guasto::chiamate;
@@ -99,8 +99,20 @@ struct GuastiDiScrittura : AmbienteRegistro {
     ParametroIni[inilang].valore = l;
     fake.dialogs.clear();
   }
+  static bool ScriviIniCon(int minuti) {
+    ParametroIni[iniP1T].valore = minuti;
+    return ScriviIni() == 1;
+  }
+  // The new book the builder writes.
+  static bool CostruisciLibro() {
+    CostruttoreLibro.percorso_libro = "prova.vobf";
+    CostruttoreLibro.libro = {{e4, 0, 0, 9}};
+    FineCostruzioneLibro();
+    return true;
+  }
 };
 
+// Languages and reasons take turns over the steps.
 TEST_F(GuastiDiScrittura, EachStepOfTheGameSaveFailingKeepsThatFileOldAndTheGameUnsaved) {
   const char* inizio[3] = {"Non ho potuto scrivere il file ", "Unable to write the file ",
                            "No pude escribir el archivo "};
@@ -108,7 +120,7 @@ TEST_F(GuastiDiScrittura, EachStepOfTheGameSaveFailingKeepsThatFileOldAndTheGame
                          "La partida no está guardada."};
   GiocaTutte({"e4", "e5", "Nf3"});
   // Four files, each opened, written, flushed, synced, closed and renamed.
-  const int passi = Operazioni(SalvaPartita);
+  const int passi = Operazioni([] { SalvaPartita(); });
   ASSERT_EQ(passi, 24);
   for (int n = 0; n < passi; ++n) {
     const int l = n % 3, e = n % 2;
@@ -141,62 +153,51 @@ TEST_F(GuastiDiScrittura, EachStepOfTheGameSaveFailingKeepsThatFileOldAndTheGame
   }
 }
 
-TEST_F(GuastiDiScrittura, EachStepOfTheSettingsWriteFailingKeepsTheOldFile) {
-  const char* testi[3] = {
-      "Impossibile scrivere vantorel.ini.\nLe impostazioni valgono solo fino alla chiusura del "
-      "programma.",
-      "Vantorel.ini cannot be written.\nThe settings last only until the program is closed.",
-      "No se puede escribir vantorel.ini.\nLa configuración vale solo hasta que se cierre el "
-      "programa."};
-  const int passi = Operazioni(ScriviIni);
-  ASSERT_EQ(passi, 6);
-  for (int n = 0; n < passi; ++n) {
-    Lingua(n % 3);
-    ASSERT_EQ(ScriviIni(), 1);
-    const auto prima = Disco();
-    ParametroIni[iniP1T].valore = 10 + n;
-    Fallisci(n, kErrori[n % 2]);
-    EXPECT_EQ(ScriviIni(), 0) << n;
-    EXPECT_EQ(Disco(), prima) << n;
-    ASSERT_EQ(fake.dialogs.size(), 1u) << n;
-    EXPECT_EQ(fake.dialogs[0].text, testi[n % 3]);
-    Ripara();
-    ASSERT_EQ(ScriviIni(), 1) << n;
-    DefaultIni();
-    LeggiIniInSilenzio();
-    EXPECT_EQ(ParametroIni[iniP1T].valore, 10 + n);
-    EXPECT_EQ(ParametroIni[inilang].valore, n % 3);
-  }
-}
-
-TEST_F(GuastiDiScrittura, EachStepOfTheBookWriteFailingKeepsTheOldBook) {
-  using namespace libro_prova;
-  const char* testi[3] = {
-      "Non è stato possibile scrivere il libro %s: il libro precedente è rimasto com'era.",
-      "The book %s could not be written: the previous book is unchanged.",
-      "No se pudo escribir el libro %s: el libro anterior no ha cambiado."};
-  const std::vector<NodoLibro> vecchio = LibroPiccolo(), nuovo = {{e4, 0, 0, 9}};
-  const std::string percorso = "prova.vobf";
-  const int passi = Operazioni([&] { return ScriviLibro(percorso, vecchio); });
-  ASSERT_EQ(passi, 6);
-  for (int n = 0; n < passi; ++n) {
-    Lingua(n % 3);
-    ASSERT_TRUE(ScriviLibro(percorso, vecchio));
-    const auto prima = Disco();
-    CostruttoreLibro.percorso_libro = percorso;
-    CostruttoreLibro.libro = nuovo;
-    Fallisci(n, kErrori[n % 2]);
-    FineCostruzioneLibro();
-    EXPECT_EQ(Disco(), prima) << n;
-    ASSERT_EQ(fake.dialogs.size(), 1u) << n;
-    EXPECT_EQ(fake.dialogs[0].text, Formato(testi[n % 3], percorso.c_str()));
-    // Built again once the fault has cleared, the book is written.
-    Ripara();
-    CostruttoreLibro.libro = nuovo;
-    FineCostruzioneLibro();
-    std::vector<NodoLibro> letto;
-    ASSERT_TRUE(LeggiLibro(percorso, letto));
-    EXPECT_EQ(Bytes(letto), Bytes(nuovo)) << n;
+TEST_F(GuastiDiScrittura, EachStepOfTheSettingsAndBookWritesFailingKeepsTheOldFile) {
+  struct {
+    std::function<bool()> vecchio, nuovo;  // write the old version; try the new one
+    std::function<std::string()> letto;    // the file as the program reads it back
+    std::string atteso;
+    const char* avvisi[3];
+  } casi[] = {
+      {[] { return ScriviIniCon(10); },
+       [] { return ScriviIniCon(33); },
+       [] {
+         DefaultIni();
+         LeggiIniInSilenzio();
+         return std::to_string(ParametroIni[iniP1T].valore);
+       },
+       "33",
+       {"Impossibile scrivere vantorel.ini.\nLe impostazioni valgono solo fino alla chiusura "
+        "del programma.",
+        "Vantorel.ini cannot be written.\nThe settings last only until the program is closed.",
+        "No se puede escribir vantorel.ini.\nLa configuración vale solo hasta que se cierre el "
+        "programa."}},
+      {[] { return ScriviLibro("prova.vobf", LibroPiccolo()); },
+       CostruisciLibro,
+       [] { return LeggiFile("prova.vobf"); },
+       Bytes({{e4, 0, 0, 9}}),
+       {"Non è stato possibile scrivere il libro prova.vobf: il libro precedente è rimasto "
+        "com'era.",
+        "The book prova.vobf could not be written: the previous book is unchanged.",
+        "No se pudo escribir el libro prova.vobf: el libro anterior no ha cambiado."}},
+  };
+  for (const auto& c : casi) {
+    const int passi = Operazioni([&] { c.nuovo(); });
+    ASSERT_EQ(passi, 6) << c.atteso;
+    for (int n = 0; n < passi; ++n) {
+      ASSERT_TRUE(c.vecchio());
+      const auto prima = Disco();
+      Lingua(n % 3);
+      Fallisci(n, kErrori[n % 2]);
+      c.nuovo();
+      EXPECT_EQ(Disco(), prima) << n;
+      ASSERT_EQ(fake.dialogs.size(), 1u) << n;
+      EXPECT_EQ(fake.dialogs[0].text, c.avvisi[n % 3]);
+      Ripara();
+      c.nuovo();
+      EXPECT_EQ(c.letto(), c.atteso) << n;
+    }
   }
 }
 
@@ -205,7 +206,6 @@ TEST_F(GuastiDiScrittura, EachStepOfTheBookWriteFailingKeepsTheOldBook) {
 TEST_F(GuastiDiScrittura, OnAFullDiskEverySaveFailsWholeAndWorksOnceThereIsRoom) {
   if (!std::getenv("VANTOREL_DISCO_PICCOLO") || fs::space(".").capacity > (64u << 20))
     GTEST_SKIP() << "needs a small file system of its own";
-  using namespace libro_prova;
   OperazioniScrittura = OperazioniReali;
   GiocaTutte({"d4", "d5"});
   ASSERT_EQ(SalvaPartita(), 1);
@@ -221,20 +221,17 @@ TEST_F(GuastiDiScrittura, OnAFullDiskEverySaveFailsWholeAndWorksOnceThereIsRoom)
   Gioca("c4");
   ParametroIni[iniP1T].valore = 33;
   const std::vector<NodoLibro> nuovo = {{d4, 0, 0, 5}};
-  for (int l = 0; l < 3; ++l) {
-    Lingua(l);
-    RipetiAvvisiDiScrittura();
-    EXPECT_EQ(SalvaPartita(), 0);
-    EXPECT_EQ(ScriviIni(), 0);
-    EXPECT_FALSE(ScriviLibro("prova.vobf", nuovo));
-    auto adesso = Disco();
-    adesso.erase("riempitivo");
-    EXPECT_EQ(adesso, prima) << l;
-    ASSERT_FALSE(fake.dialogs.empty());
-    EXPECT_NE(fake.dialogs[0].text.find(std::string(NomePartita) + ": " + kMotivi[0][l] + "."),
-              std::string::npos)
-        << fake.dialogs[0].text;
-  }
+  Lingua(2);
+  EXPECT_EQ(SalvaPartita(), 0);
+  EXPECT_EQ(ScriviIni(), 0);
+  EXPECT_FALSE(ScriviLibro("prova.vobf", nuovo));
+  auto adesso = Disco();
+  adesso.erase("riempitivo");
+  EXPECT_EQ(adesso, prima);
+  ASSERT_FALSE(fake.dialogs.empty());
+  EXPECT_NE(fake.dialogs[0].text.find(std::string(NomePartita) + ": el disco está lleno."),
+            std::string::npos)
+      << fake.dialogs[0].text;
   fs::remove("riempitivo");
   EXPECT_EQ(SalvaPartita(), 1);
   EXPECT_EQ(ScriviIni(), 1);

@@ -16,17 +16,18 @@ struct PgnTest : AmbienteRegistro {
   }
 };
 
-TEST_F(PgnTest, TheEmptyGame) {
+TEST_F(PgnTest, TheEmptyGameInItalian) {
+  ParametroIni[inilang].valore = 0;
   EXPECT_EQ(TestoPartitaPgn("\n"),
             "\n[Event \"?\"]\n[Site \"PC\"]\n[Date \"?\"]\n[Round \"?\"]\n[White \"?\"]\n"
             "[Black \"?\"]\n[Result \"*\"]\n[Time \"?\"]\n[UTCTime \"?\"]\n[UTCDate \"?\"]\n"
             "[WhiteElo \"?\"]\n[BlackElo \"?\"]\n[PlyCount \"0\"]\n[TimeControl \"7200\"]\n"
             "[WhiteTimeLeft \"125\"]\n[BlackTimeLeft \"0\"]\n[Termination \"?\"]\n[Mode \"TC\"]\n"
             "[Annotator \"Vantorel2.65\"]\n\n"
-            "{Time left: white - 2 minutes, 5 seconds, black - 0 seconds.}\n*\n");
+            "{Tempo rimasto: bianco - 2 minuti, 5 secondi, nero - 0 secondi.}\n*\n");
   EXPECT_EQ(TestoListaMosse(),
-            "\nevent?\nwhite? vs black? *\n"
-            "Time left: white - 2 minutes, 5 seconds,black - 0 seconds.\n\n");
+            "\nevento?\nbianco? vs nero? *\n"
+            "Tempo rimasto: bianco - 2 minuti, 5 secondi,nero - 0 secondi.\n\n");
 }
 
 TEST_F(PgnTest, ACheckmateWithEveryFieldInItsPlaceAndTagValuesEscaped) {
@@ -59,23 +60,6 @@ TEST_F(PgnTest, ACheckmateWithEveryFieldInItsPlaceAndTagValuesEscaped) {
                                " 1. f3 e5\n 2. g4 Qh4#\n");
 }
 
-TEST_F(PgnTest, NinthMoveStartsANewLineAndAnAdjudicationComesBeforeTheResult) {
-  Cavalli(17);
-  std::strcpy(Result, "1/2-1/2");
-  std::strcpy(CommentoRisultato, "draw by agreement");
-  std::strcpy(StrWhiteCognome, "Bianchi");  // only the family name
-  ParametroIni[inilang].valore = 0;
-  const std::string pgn = TestoPartitaPgn("\n");
-  EXPECT_NE(pgn.find("[White \"Bianchi, \"]\n"), std::string::npos);
-  EXPECT_NE(pgn.find("\n\n 1. Nf3 Nf6 2. Ng1 Ng8 3. Nf3 Nf6 4. Ng1 Ng8 5. Nf3 Nf6 6. Ng1 Ng8 "
-                     "7. Nf3 Nf6 8. Ng1 Ng8\n 9. Nf3\n"
-                     "{Tempo rimasto: bianco - 2 minuti, 5 secondi, nero - 0 secondi.}\n"
-                     "{draw by agreement} 1/2-1/2\n"),
-            std::string::npos)
-      << pgn;
-  EXPECT_EQ(TestoListaMosse().substr(0, 35), "\nevento?\n Bianchi vs nero? 1/2-1/2\n");
-}
-
 TEST_F(PgnTest, TheLongestGameFitsEveryText) {
   const std::string lungo(LunghezzaCampoInfo - 1, 'x');
   for (char* campo : {StrEvent, StrRound, StrWhiteCognome, StrWhiteNome, StrBlackCognome,
@@ -89,20 +73,6 @@ TEST_F(PgnTest, TheLongestGameFitsEveryText) {
   ASSERT_EQ(CopiaPartitaNegliAppunti(), 1);
   EXPECT_EQ(fake.clipboard_writes.back(), pgn);
   EXPECT_NE(TestoScriptHtml().find("var ContatoreMosse = 511;"), std::string::npos);
-}
-
-TEST_F(PgnTest, ScriptOfAShortGame) {
-  std::strcpy(StrEvent, "Club");
-  std::strcpy(StrWhiteNome, "Anna");
-  GiocaTutte({"e4", "d5", "exd5"});
-  EXPECT_EQ(TestoScriptHtml(),
-            "\n\n    var InfoPartita = \"Club\\x3Cbr /\\x3E Anna vs black? *\";\n"
-            "\n    var ContatoreMosse = 3;\n    var lingua = 1;\n    var partita = [\n"
-            "\t\"rnbqkbnrpppppppp00000000000000000000000000000000PPPPPPPPRNBQKBNR\",\n"
-            "\t\"rnbqkbnrpppppppp00000000000000000000P00000000000PPPP0PPPRNBQKBNR\",\n"
-            "\t\"rnbqkbnrppp0pppp00000000000p00000000P00000000000PPPP0PPPRNBQKBNR\",\n"
-            "\t\"rnbqkbnrppp0pppp00000000000P00000000000000000000PPPP0PPPRNBQKBNR\"\n\t];\n"
-            "    var UltimaMossa = [\n\t\"initial position\",\n\t\"e4\",\n\t\"d5\",\n\t\"exd5\"\n\t];\n");
 }
 
 TEST_F(PgnTest, ScriptStringsHoldWhateverWasTyped) {

