@@ -7,6 +7,7 @@
 
 #include "config/ini.h"
 #include "platform/fake/fake_backend.h"
+#include "platform/screen_buffer.h"
 #include "speech/annuncio.h"
 #include "tests/support/ambiente_finto.h"
 
@@ -22,19 +23,7 @@ inline bool cancellato = false;
 
 inline unsigned long parla(const char16_t* t) {
   std::string s;
-  for (; *t; ++t) {
-    char32_t c = *t;
-    if (c < 0x80) {
-      s += static_cast<char>(c);
-    } else if (c < 0x800) {
-      s += static_cast<char>(0xC0 | (c >> 6));
-      s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      s += static_cast<char>(0xE0 | (c >> 12));
-      s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
+  for (; *t; ++t) platform::append_utf8(s, *t);
   detti.push_back({s, cancellato});
   cancellato = false;
   return 0;
