@@ -34,10 +34,7 @@ struct TerminalModel {
         if (f == 'H') {
           int r = 1, c = 1;
           if (!params.empty()) sscanf(params.c_str(), "%d;%d", &r, &c);
-          ASSERT_GE(r, 1);
-          ASSERT_LE(r, rows);
-          ASSERT_GE(c, 1);
-          ASSERT_LE(c, columns);
+          ASSERT_TRUE(r >= 1 && r <= rows && c >= 1 && c <= columns) << params;
           y = r - 1;
           x = c - 1;
         } else if (f == 'K' && params.empty()) {

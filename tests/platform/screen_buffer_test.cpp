@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/calendar.h"
 
 using platform::ScreenBuffer;
@@ -53,18 +55,17 @@ TEST(ScreenBuffer, ScrollsAtTheLastRowAndTheWindowFollowsTheCursor) {
 }
 
 TEST(Calendar, BreaksDownKnownInstants) {
-  auto t = platform::break_down_utc(0);
-  EXPECT_EQ(t.year, 1970);
-  EXPECT_EQ(t.weekday, 4);
-  t = platform::break_down_utc(951'782'400'123);  // 2000-02-29 00:00:00.123, a Tuesday
-  EXPECT_EQ(t.year, 2000);
-  EXPECT_EQ(t.month, 2);
-  EXPECT_EQ(t.day, 29);
-  EXPECT_EQ(t.millisecond, 123);
-  EXPECT_EQ(t.weekday, 2);
-  t = platform::break_down_utc(1'798'761'599'000);  // 2026-12-31 23:59:59
-  EXPECT_EQ(t.month, 12);
-  EXPECT_EQ(t.day, 31);
-  EXPECT_EQ(t.hour, 23);
-  EXPECT_EQ(t.second, 59);
+  const struct {
+    std::int64_t ms;
+    std::vector<int> atteso;  // year, month, day, hour, minute, second, ms, weekday
+  } casi[] = {{0, {1970, 1, 1, 0, 0, 0, 0, 4}},
+              {951'782'400'123, {2000, 2, 29, 0, 0, 0, 123, 2}},  // a leap day, a Tuesday
+              {1'798'761'599'000, {2026, 12, 31, 23, 59, 59, 0, 4}}};
+  for (const auto& c : casi) {
+    auto t = platform::break_down_utc(c.ms);
+    EXPECT_EQ(
+        (std::vector{t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond, t.weekday}),
+        c.atteso)
+        << c.ms;
+  }
 }

@@ -53,10 +53,6 @@ TEST(Tones, AboveHearingAndOddRequestsAreSilentPauses) {
   EXPECT_TRUE(synthesize_tone(1000, -1, 44100).empty());
 }
 
-}  // namespace
-
-namespace {
-
 TEST(Tones, ATonePlayedTooSoonAfterAnotherWaitsForTheGap) {
   using platform::kToneGapMs;
   using platform::tone_after;
@@ -65,11 +61,10 @@ TEST(Tones, ATonePlayedTooSoonAfterAnotherWaitsForTheGap) {
     std::int64_t dopo;  // ms since the previous audible tone ended
     int silenzio_ms;    // silence expected before the tone
   } casi[] = {
-      {1000, 60, 0, kToneGapMs},       // a clock tick right after another
-      {1500, 4, 3, kToneGapMs - 3},    // a key click after a 3 ms separator
-      {1000, 60, kToneGapMs, 0},       // far enough apart
-      {1000, 60, 5000, 0},
-      {50000, 3, 0, 0},                // a separator is silence already
+      {1000, 60, 0, kToneGapMs},                       // a clock tick right after another
+      {1500, 4, 3, kToneGapMs - 3},                    // a key click after a 3 ms separator
+      {1000, 60, kToneGapMs, 0},                       // far enough apart
+      {1000, 60, 5000, 0},          {50000, 3, 0, 0},  // a separator is silence already
   };
   for (const auto& c : casi) {
     auto s = tone_after(c.hz, c.ms, c.dopo, 44100);
