@@ -22,13 +22,28 @@ TEST_F(TestoCadenzaTest, TextOfEachMode) {
       {{}, "7200"},
       {{{iniClockMode, 0}}, "40/7200"},
       {{{iniClockMode, 2}, {iniP1I, 30}, {iniP2I, 30}}, "40/7200+30:7200+30"},
-      {{{iniClockMode, 1}, {iniP1T, 5}, {iniP1I, 0}}, "300"},  // never "+0"
+      {{{iniClockMode, 1}, {iniP1T, 5}, {iniP1I, 0}}, "300"},    // never "+0"
       {{{iniClockMode, 5}, {iniP1T, 3}, {iniP1I, 10}}, "*180"},  // no increment in an hourglass
-      {{{iniClockMode, 3}, {iniP1T, 90}, {iniP1I, 30}, {iniP2M, 20}, {iniP2T, 60}, {iniP2I, 0},
-        {iniP3T, 15}, {iniP3I, 5}},
+      {{{iniClockMode, 3},
+        {iniP1T, 90},
+        {iniP1I, 30},
+        {iniP2M, 20},
+        {iniP2T, 60},
+        {iniP2I, 0},
+        {iniP3T, 15},
+        {iniP3I, 5}},
        "40/5400+30:20/3600:900+5"},
-      {{{iniClockMode, 4}, {iniP1M, 100}, {iniP1T, 720}, {iniP1I, 600}, {iniP2M, 100},
-        {iniP2T, 720}, {iniP2I, 600}, {iniP3M, 100}, {iniP3T, 720}, {iniP3I, 600}, {iniP4T, 720},
+      {{{iniClockMode, 4},
+        {iniP1M, 100},
+        {iniP1T, 720},
+        {iniP1I, 600},
+        {iniP2M, 100},
+        {iniP2T, 720},
+        {iniP2I, 600},
+        {iniP3M, 100},
+        {iniP3T, 720},
+        {iniP3I, 600},
+        {iniP4T, 720},
         {iniP4I, 600}},
        "100/43200+600:100/43200+600:100/43200+600:43200+600"},  // the longest
   };

@@ -10,6 +10,7 @@
 #include "clock/incolla.h"
 #include "core/posizione.h"
 #include "record/partita.h"
+#include "record/report.h"
 #include "record/scrittura_atomica.h"
 #include "tests/support/ambiente_finto.h"
 #include "tests/support/testo_ripetuto.h"
@@ -69,6 +70,9 @@ TEST_F(IncollaGrande, TenMegabytesOfClipboardText) {
     ASSERT_EQ(ContatoreMosse, c.semimosse);
     if (c.ultima) {
       EXPECT_STREQ(ElencoStringaMossa[ContatoreMosse], c.ultima);
+      // The log's summary of so long a game is kept whole.
+      EXPECT_NE(std::string(UltimoRecord->testo).find(c.semimosse == 511 ? " 256. Ng1" : c.ultima),
+                std::string::npos);
     }
     // The header keeps fields of their size: the huge value is not taken, cut or not.
     EXPECT_LT(std::string(StrEvent).size(), 128u);
