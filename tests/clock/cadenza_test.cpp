@@ -14,46 +14,6 @@ namespace {
 
 struct TestoCadenzaTest : AmbienteFinto {};
 
-TEST_F(TestoCadenzaTest, TextOfEachMode) {
-  const struct {
-    std::vector<std::pair<int, int>> valori;  // on top of the previous row's
-    const char* testo;
-  } casi[] = {
-      {{}, "7200"},
-      {{{iniClockMode, 0}}, "40/7200"},
-      {{{iniClockMode, 2}, {iniP1I, 30}, {iniP2I, 30}}, "40/7200+30:7200+30"},
-      {{{iniClockMode, 1}, {iniP1T, 5}, {iniP1I, 0}}, "300"},    // never "+0"
-      {{{iniClockMode, 5}, {iniP1T, 3}, {iniP1I, 10}}, "*180"},  // no increment in an hourglass
-      {{{iniClockMode, 3},
-        {iniP1T, 90},
-        {iniP1I, 30},
-        {iniP2M, 20},
-        {iniP2T, 60},
-        {iniP2I, 0},
-        {iniP3T, 15},
-        {iniP3I, 5}},
-       "40/5400+30:20/3600:900+5"},
-      {{{iniClockMode, 4},
-        {iniP1M, 100},
-        {iniP1T, 720},
-        {iniP1I, 600},
-        {iniP2M, 100},
-        {iniP2T, 720},
-        {iniP2I, 600},
-        {iniP3M, 100},
-        {iniP3T, 720},
-        {iniP3I, 600},
-        {iniP4T, 720},
-        {iniP4I, 600}},
-       "100/43200+600:100/43200+600:100/43200+600:43200+600"},  // the longest
-  };
-  for (const auto& c : casi) {
-    for (auto [i, v] : c.valori) ParametroIni[i].valore = v;
-    ScriviCadenza();
-    EXPECT_STREQ(Cadenza, c.testo);
-  }
-}
-
 DatiCadenza Analizza(const char* testo, int* esito) {
   DatiCadenza d{};
   *esito = LeggiDatiCadenzaDaStringa(testo, &d);
@@ -109,31 +69,38 @@ TEST_F(TestoCadenzaTest, OnePeriodReadsOnlyItsLength) {
   EXPECT_EQ(p.tipo, 2);
 }
 
-TEST_F(TestoCadenzaTest, EveryModeRoundTripsThroughText) {
-  const int valori[][12] = {
-      {0, 25, 10, 30, 1, 1, 10, 1, 1, 10, 1, 1},
-      {1, 3, 2, 40, 120, 0, 40, 120, 0, 40, 120, 0},
-      {2, 100, 30, 40, 60, 10, 40, 120, 0, 40, 120, 0},
-      {3, 90, 0, 35, 45, 5, 20, 15, 30, 40, 120, 0},
-      {4, 720, 600, 100, 1, 0, 10, 30, 15, 12, 5, 3},
-      {5, 7, 0, 40, 120, 0, 40, 120, 0, 40, 120, 0},
+// The parameters, in the order of the list: mode, then each period's minutes, increment and moves.
+TEST_F(TestoCadenzaTest, EveryModeWrittenAndReadBack) {
+  const struct {
+    int valori[12];
+    const char* testo;
+  } casi[] = {
+      {{0, 25, 10, 30, 1, 1, 10, 1, 1, 10, 1, 1}, "30/1500+10"},
+      {{1, 3, 0, 40, 120, 0, 40, 120, 0, 40, 120, 0}, "180"},  // never "+0"
+      {{2, 100, 30, 40, 60, 10, 40, 120, 0, 40, 120, 0}, "40/6000+30:3600+10"},
+      {{3, 90, 0, 35, 45, 5, 20, 15, 30, 40, 120, 0}, "35/5400:20/2700+5:900+30"},
+      {{4, 720, 600, 100, 1, 0, 10, 30, 15, 12, 5, 3}, "100/43200+600:10/60:12/1800+15:300+3"},
+      {{4, 720, 600, 100, 720, 600, 100, 720, 600, 100, 720, 600},
+       "100/43200+600:100/43200+600:100/43200+600:43200+600"},   // the longest
+      {{5, 7, 10, 40, 120, 0, 40, 120, 0, 40, 120, 0}, "*420"},  // no increment in an hourglass
   };
-  for (const auto& v : valori) {
+  for (const auto& c : casi) {
     DefaultIni();
-    for (int i = 0; i < 12; ++i) ParametroIni[i].valore = v[i];
+    for (int i = 0; i < 12; ++i) ParametroIni[i].valore = c.valori[i];
     ScriviCadenza();
-    const std::string testo = Cadenza;
+    EXPECT_STREQ(Cadenza, c.testo);
     int ok;
-    DatiCadenza d = Analizza(testo.c_str(), &ok);
-    ASSERT_EQ(ok, 1) << testo;
+    DatiCadenza d = Analizza(c.testo, &ok);
+    ASSERT_EQ(ok, 1) << c.testo;
     d.tempo_bianco = 60;
     d.tempo_nero = 50;
     DefaultIni();
     ASSERT_EQ(CaricaOrologioDaDatiCadenza(&d), 1);
-    EXPECT_EQ(std::string(Cadenza), testo);
+    EXPECT_STREQ(Cadenza, c.testo);
     // Every parameter the mode uses came back: they lead the list, in order.
     const int usati[6] = {4, 3, 6, 9, 12, 2};
-    for (int i = 0; i < usati[v[0]]; ++i) EXPECT_EQ(ParametroIni[i].valore, v[i]) << testo << i;
+    for (int i = 0; i < usati[c.valori[0]]; ++i)
+      EXPECT_EQ(ParametroIni[i].valore, c.valori[i]) << c.testo << i;
   }
 }
 

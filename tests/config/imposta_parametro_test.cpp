@@ -31,6 +31,9 @@ TEST_F(ImpostaParametroTest, SettingTheFirstPeriodReloadsTheClock) {
   EXPECT_STREQ(Cadenza, "5400");
   EXPECT_EQ(Orologio(1), " 01:30:00");
   EXPECT_EQ(PartitaSalvata, 0);
+  ParametroIni[iniClockMode].valore = 4;  // the last period's increment is shown too
+  EXPECT_EQ(Imposta(iniP4I, "9"), 1);
+  EXPECT_STREQ(Cadenza, "40/5400:40/7200:40/7200:7200+9");
 }
 
 // A start of the clock is enough to fix it, even before the first move.
