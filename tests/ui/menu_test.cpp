@@ -1,6 +1,5 @@
 // The menus driven through the key table: opening from every key, moving,
 // going back, submenus, toggles, value entry, and what the screen shows.
-#include "platform/console_traits.h"
 #include "ui/menu.h"
 
 #include <cstdio>
@@ -11,6 +10,7 @@
 
 #include "clock/orologio.h"
 #include "core/posizione.h"
+#include "platform/console_traits.h"
 #include "record/partita.h"
 #include "tests/support/ambiente_finto.h"
 #include "tests/ui/scenario.h"
@@ -62,11 +62,14 @@ TEST_F(Menu, EveryKeyOpensItsMenuWithItsAnnouncement) {
     int menu, voce;
     const char* annuncio;
   } casi[] = {
-      {VK_APPS, 0, 0, 8, " Main menu (opened) APPS"}, {'O', kAlt, 1, 5, " Clock (opened) ALT+O"},
-      {'P', kAlt, 2, 12, " Game (opened) ALT+P"}, {'A', kAlt, 3, 8, " Assistant (opened) ALT+A"},
+      {VK_APPS, 0, 0, 8, " Main menu (opened) APPS"},
+      {'O', kAlt, 1, 5, " Clock (opened) ALT+O"},
+      {'P', kAlt, 2, 12, " Game (opened) ALT+P"},
+      {'A', kAlt, 3, 8, " Assistant (opened) ALT+A"},
       {'L', kAlt, 4, 3, " Language (opened) ALT+L"},
       {'C', kAlt, 5, 2, " Time control (opened) ALT+C"},
-      {'1', kAlt, 6, 0, " Alarms"}, {'5', kAlt, 6, 4, " Alarms"},
+      {'1', kAlt, 6, 0, " Alarms"},
+      {'5', kAlt, 6, 4, " Alarms"},
       {VK_ADD, kCtrl, 7, 4, " Bonuses and penalties (opened) CTRL+±"},
       {VK_OEM_MINUS, kCtrl, 7, 4, " Bonuses and penalties (opened) CTRL+±"},
       {'X', kAlt, 8, 3, " Adjudications (opened) ALT+X"},
@@ -330,20 +333,15 @@ TEST_F(Menu, NothingTypedOutOfRangeOrDeclinedStaysInTheField) {
 }
 
 TEST_F(Menu, DigitsOrFreeTextAsTheFieldWants) {
-  struct Caso {
-    int menu, voce;
-    bool testo;
-  } casi[] = {
-      {6, 0, false}, {7, 1, false}, {11, 0, false}, {9, 0, true},  {9, 1, true},
-      {17, 0, true}, {17, 1, true}, {17, 2, false}, {18, 0, true}, {18, 2, false},
-  };
-  for (const auto& c : casi) {
-    Apri(c.menu, c.voce);
+  const int casi[][3] = {{6, 0, 0},  {7, 1, 0},  {11, 0, 0}, {9, 0, 1},  {9, 1, 1},
+                         {17, 0, 1}, {17, 1, 1}, {17, 2, 0}, {18, 0, 1}, {18, 2, 0}};
+  for (const auto& [menu, voce, testo] : casi) {
+    Apri(menu, voce);
     Premi(VK_RETURN);
     fake.type("a1");
     Esegui();
-    EXPECT_EQ(std::string(comando), c.testo ? "a1" : "1") << c.menu << "/" << c.voce;
-    EXPECT_EQ(Toni(2000), c.testo ? 0 : 1);
+    EXPECT_EQ(std::string(comando), testo ? "a1" : "1") << menu << "/" << voce;
+    EXPECT_EQ(Toni(2000), 1 - testo);
     Premi(VK_ESCAPE);
   }
 }
@@ -360,7 +358,8 @@ TEST_F(Menu, TimeControlAndBonusesRefusedWhenTheyCannotApply) {
   EXPECT_NE(LeggiFile("vantorel.ini").find("$\tClockMode\t5"), std::string::npos);
   comando_ChiudiMenu();
   Mossa("e4");
-  for (auto [menu, voce] : {std::pair{10, 0}, {11, 0}, {12, 1}, {13, 4}, {14, 7}, {15, 10}, {16, 0}}) {
+  for (auto [menu, voce] :
+       {std::pair{10, 0}, {11, 0}, {12, 1}, {13, 4}, {14, 7}, {15, 10}, {16, 0}}) {
     Apri(menu, voce);
     Premi(VK_RETURN);
     EXPECT_EQ(UltimoDialogo(), rifiuto) << menu;
@@ -497,52 +496,34 @@ TEST_F(Menu, InconsistentItemsGetADiagnostic) {
   MenuAttivo = 0;
 }
 
-struct RigheMenu : Menu {
-  void SetUp() override {}
-};
-
-TEST_F(RigheMenu, ClockAndAlarmsInEachLanguage) {
-  struct Caso {
-    int lingua, menu;
-    std::vector<std::string> righe;  // from the title row
-  } casi[] = {
-      {1, 1, {ConTasto("  Clock (opened)", "ALT+O"), "",
-              ConTasto("    Start the clock", "CTRL+ENTER"),
-              ConTasto("    Time control (closed)", "ALT+C"),
-              ConTasto("    Alarms (closed)", "ALT+(1-5)"),
-              ConTasto("    Bonuses and penalties (closed)", "CTRL+±"),
-              ConTasto("    Disable auto refresh of the time", "CTRL+A"), ""}},
-      {1, 6, {ConTasto("  Alarms (opened)", "ALT+(1-5)"), "",
-              ConValore("    First alarm", 44, "60 minutes left"),
-              ConValore("    Second alarm", 44, "45 minutes left"),
-              ConValore("    Third alarm", 44, "30 minutes left"),
-              ConValore("    Fourth alarm", 44, "15 minutes left"),
-              ConValore("    Fifth alarm", 44, "0 disabled"), ""}},
-      {0, 1, {ConTasto("  Orologio (aperto)", "ALT+O"), "",
-              ConTasto("    Orologio in moto", "CTRL+ENTER")}},
-      {0, 6, {ConTasto("  Allarmi (aperto)", "ALT+(1-5)"), "",
-              ConValore("    Primo allarme", 44, "60 minuti rimasti")}},
-      {2, 1, {ConTasto("  Reloj (abrió)", "ALT+O"), "",
-              ConTasto("    Arrancar el relój", "CTRL+ENTER"),
-              ConTasto("    Ritmo de juego (cerrado)", "ALT+C")}},
-      {2, 6, {ConTasto("  Alarmas (abrió)", "ALT+(1-5)"), "",
-              ConValore("    Primera alarma", 44, "60 minutos restantes")}},
+// The rows from the title's on.
+TEST_F(Menu, ClockAndAlarmsRows) {
+  const std::pair<int, std::vector<std::string>> casi[] = {
+      {1,
+       {ConTasto("  Clock (opened)", "ALT+O"), "", ConTasto("    Start the clock", "CTRL+ENTER"),
+        ConTasto("    Time control (closed)", "ALT+C"),
+        ConTasto("    Alarms (closed)", "ALT+(1-5)"),
+        ConTasto("    Bonuses and penalties (closed)", "CTRL+±"),
+        ConTasto("    Disable auto refresh of the time", "CTRL+A"), ""}},
+      {6,
+       {ConTasto("  Alarms (opened)", "ALT+(1-5)"), "",
+        ConValore("    First alarm", 44, "60 minutes left"),
+        ConValore("    Second alarm", 44, "45 minutes left"),
+        ConValore("    Third alarm", 44, "30 minutes left"),
+        ConValore("    Fourth alarm", 44, "15 minutes left"),
+        ConValore("    Fifth alarm", 44, "0 disabled"), ""}},
   };
-  Avvia(1);
   ParametroIni[inia5].valore = 0;
-  for (const auto& c : casi) {
-    ParametroIni[inilang].valore = c.lingua;
-    comando_ApriMenu(c.menu, NumeroVociMenu[c.menu]);
-    for (std::size_t i = 0; i < c.righe.size(); ++i)
-      EXPECT_EQ(fake.row(44 + static_cast<int>(i)), c.righe[i]) << c.lingua << " row " << 44 + i;
-    comando_ChiudiMenu();
+  for (const auto& [menu, righe] : casi) {
+    comando_ApriMenu(menu, NumeroVociMenu[menu]);
+    for (std::size_t i = 0; i < righe.size(); ++i)
+      EXPECT_EQ(fake.row(44 + static_cast<int>(i)), righe[i]) << menu << " row " << 44 + i;
   }
 }
 
 // Every label and its shortcut fit on the 80-column row without overlapping;
 // long values are cut at the row's end.
-TEST_F(RigheMenu, EveryItemFitsItsRowInEachLanguage) {
-  Avvia(1);
+TEST_F(Menu, EveryItemFitsItsRowInEachLanguage) {
   for (int lingua = 0; lingua < 3; ++lingua) {
     ParametroIni[inilang].valore = lingua;
     for (int m = 0; m < NumeroMenu; ++m) {
