@@ -221,7 +221,8 @@ TEST_F(Esploratore, TheClockFollowsTheGameDuringAReview) {
 }
 
 // A flag that falls during a review is judged on the game's own position:
-// the explorer closes first, restoring it.
+// the explorer closes first, restoring it. (Out of a review the same path
+// follows the question.)
 TEST_F(Esploratore, AFlagFallingDuringAReviewIsJudgedOnTheGame) {
   AvviaConCanale(1, 2);
   Mosse({"e4", "e5", "Nf3"});
@@ -231,15 +232,18 @@ TEST_F(Esploratore, AFlagFallingDuringAReviewIsJudgedOnTheGame) {
   Premi(VK_SPACE);
   Premi(VK_HOME, LEFT_ALT_PRESSED);
   TempoRimasto[1] = 1500;  // black, to move in the game
+  canale_finto::detti.clear();
   fake.answer(IDYES);
   for (int i = 0; i < 5 && InMoto; ++i) CicloPrincipale();
   ASSERT_EQ(InMoto, 0);
   EXPECT_EQ(focus, 0);
   EXPECT_STREQ(Result, "1-0");
-  bool chiesto = false;
-  for (const auto& d : fake.dialogs) chiesto |= d.text.find("Black's flag falls") != std::string::npos;
-  EXPECT_TRUE(chiesto);
   EXPECT_EQ(Fotografia(), partita);
+  // The verdict is said after the question, cutting it off.
+  const int verdetto = Indice("black's flag falls, game adjudicated ( 1-0 ).");
+  ASSERT_GE(verdetto, 0) << ::testing::PrintToString(Detti());
+  EXPECT_TRUE(canale_finto::detti[verdetto].interrotto);
+  EXPECT_GT(verdetto, Indice("Black's flag falls, adjudicate the game ( 1-0 )?"));
 }
 
 }  // namespace

@@ -94,9 +94,7 @@ TEST_F(Menu, EveryKeyOpensItsMenuWithItsAnnouncement) {
     EXPECT_EQ(fake.cursor_column(), 0);
     // The window grows to show the last item's row.
     EXPECT_EQ(fake.screen.window_height(), 44 + NumeroVociMenu[c.menu] + 3);
-    EXPECT_EQ(fake.tones.size(), 3u);
-    EXPECT_EQ(Toni(1500), 2);
-    EXPECT_EQ(Toni(50000), 1);
+    EXPECT_EQ(Frequenze(), (std::vector<int>{1500, 50000, 1500}));
     comando_ChiudiMenu();
     EXPECT_EQ(fake.screen.window_height(), 44);
     EXPECT_EQ(fake.screen.window_top(), 0);
@@ -144,8 +142,7 @@ TEST_F(Menu, DownAndUpWrapThroughTheTitleWithASilentTone) {
     Premi(p.vk);
     EXPECT_EQ(VoceSelezionata, p.voce);
     EXPECT_EQ(fake.cursor_row(), p.voce == 5 ? 44 : 46 + p.voce);
-    EXPECT_EQ(fake.tones.size(), p.silenzioso ? 1u : 0u);
-    EXPECT_EQ(Toni(50000), p.silenzioso ? 1 : 0);
+    EXPECT_EQ(Frequenze(), p.silenzioso ? std::vector<int>{50000} : std::vector<int>{});
     // The program announces nothing: the line under the cursor is read (on
     // Windows by the screen reader itself).
     EXPECT_EQ(scenario::parlato, platform::kScreenReaderFollowsConsole
@@ -228,24 +225,28 @@ TEST_F(Menu, RightAndEnterOpenSubmenusOnTheirTitles) {
   }
 }
 
+// Each toggle from its menu item, then back from its key.
 TEST_F(Menu, TogglesFlipTheirSettingAndRewriteTheFile) {
   struct Caso {
     int menu, voce, indice;
     const char* chiave;
-  } casi[] = {{1, 4, iniautorefresh, "autorefresh"},
-              {2, 2, iniautosave, "autosave"},
-              {21, 3, iniEchoExplorer, "EchoExplorer"}};
+    std::uint16_t vk;
+    std::uint32_t modificatori;
+  } casi[] = {{1, 4, iniautorefresh, "autorefresh", 'A', kCtrl},
+              {2, 2, iniautosave, "autosave", 'S', kCtrl},
+              {21, 3, iniEchoExplorer, "EchoExplorer", 'E', kCtrl | kAlt}};
   for (const auto& c : casi) {
-    for (int giro = 0; giro < 2; ++giro) {
-      const int prima = ParametroIni[c.indice].valore;
-      Apri(c.menu, c.voce);
-      EXPECT_EQ(fake.row(46 + c.voce).rfind(prima ? "    Disable " : "    Enable ", 0), 0u);
-      Conferma();
-      EXPECT_EQ(focus, 0) << c.chiave;
-      EXPECT_EQ(ParametroIni[c.indice].valore, prima ^ 1) << c.chiave;
-      std::string atteso = std::string("$\t") + c.chiave + "\t" + std::to_string(prima ^ 1);
-      EXPECT_NE(LeggiFile("vantorel.ini").find(atteso), std::string::npos) << atteso;
-    }
+    const int prima = ParametroIni[c.indice].valore;
+    Apri(c.menu, c.voce);
+    EXPECT_EQ(fake.row(46 + c.voce).rfind(prima ? "    Disable " : "    Enable ", 0), 0u);
+    Conferma();
+    EXPECT_EQ(focus, 0) << c.chiave;
+    EXPECT_EQ(ParametroIni[c.indice].valore, prima ^ 1) << c.chiave;
+    std::string atteso = std::string("$\t") + c.chiave + "\t" + std::to_string(prima ^ 1);
+    EXPECT_NE(LeggiFile("vantorel.ini").find(atteso), std::string::npos) << atteso;
+    fake.answer(IDYES);
+    Premi(c.vk, c.modificatori);
+    EXPECT_EQ(ParametroIni[c.indice].valore, prima) << c.chiave;
   }
 }
 

@@ -84,6 +84,12 @@ struct Scenario : ::testing::Test {
     for (auto& t : fake.tones) n += t.hz == hz;
     return n;
   }
+  // The pitches played, in order.
+  std::vector<int> Frequenze() const {
+    std::vector<int> v;
+    for (auto& t : fake.tones) v.push_back(t.hz);
+    return v;
+  }
   static std::string Ultimo() { return parlato.empty() ? std::string() : parlato.back(); }
   std::string UltimoDialogo() const {
     return fake.dialogs.empty() ? std::string() : fake.dialogs.back().text;

@@ -71,7 +71,6 @@ TEST_F(AvvioAscoltato, MessagesOfTheSettingsAreHeardInTheConfiguredLanguage) {
        {{true, "¡Atención! Error encontrado en vantorel.ini: - parámetro no válido para"},
         {true, "¡Atención! "},
         {false, "Vantorel2.65"}}},
-      {"$ AssistanceType 2\n$ lang 0\n", {{true, "Attenzione! "}, {false, "Vantorel2.65"}}},
       {"$ AssistanceType 2\n$ lang 1\n$ MDV 7\n",
        {{true, "Attention! Error found in vantorel.ini: - invalid parameter for"}}},
   };
@@ -126,22 +125,6 @@ TEST_F(Verdetti, EveryVerdictIsSaidWhenItIsRecorded) {
   fake.answer(IDNO);
   Premi(VK_F4);
   EXPECT_EQ(Indice("adjudicated ("), -1);
-}
-
-TEST_F(Verdetti, AnAcceptedFlagFallIsSaid) {
-  AvviaConCanale(1, 2);
-  fake.ctrl(VK_RETURN);
-  Esegui();
-  ASSERT_EQ(InMoto, 1);
-  TempoRimasto[0] = 1500;
-  canale_finto::detti.clear();
-  fake.answer(IDYES);
-  for (int i = 0; i < 5 && InMoto; ++i) CicloPrincipale();
-  ASSERT_EQ(InMoto, 0);
-  int verdetto = Indice("white's flag falls, game adjudicated ( 0-1 ).");
-  ASSERT_GE(verdetto, 0) << ::testing::PrintToString(Detti());
-  EXPECT_TRUE(canale_finto::detti[verdetto].interrotto);
-  EXPECT_GT(verdetto, Indice("adjudicate the game ( 0-1 )?"));  // after the question
 }
 
 TEST_F(Verdetti, TheMoveThatEndsTheGameIsHeardBeforeItsVerdict) {
