@@ -84,14 +84,6 @@ TEST_F(EsploratoreLibro, WalkingTheTree) {
     EXPECT_EQ(ContatoreMosse, p.ply) << p.tasto;
   }
 
-  // The line up to the selected continuation, and the board as it was.
-  Tasto('C', LEFT_CTRL_PRESSED);
-  ASSERT_FALSE(fake.clipboard_writes.empty());
-  EXPECT_EQ(fake.clipboard_writes.back(), "\r\n 1. e4 c5 2. Nf3\r\n*");
-  EXPECT_EQ(Ultimo(), "Line copied to clipboard.");
-  EXPECT_EQ(ContatoreMosse, 2u);
-  EXPECT_EQ(ElencoMosse[2], c5);
-
   // Leaving takes the explored moves back and keeps what was typed.
   Tasto(VK_ESCAPE);
   EXPECT_EQ(focus, 0);

@@ -1,18 +1,19 @@
-// Every step of every save failing in turn, and a full disk: the user hears why,
-// the old file stays whole, nothing temporary is left, and the next save after
-// the fault works.
+// Saving the game's files; every step of every save failing in turn, and a full
+// disk: the user hears why, the old file stays whole, nothing temporary is left,
+// and the next save after the fault works.
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "book/costruttore_libro.h"
 #include "config/ini.h"
+#include "record/pgn.h"
 #include "record/salvataggio.h"
+#include "record/script_html.h"
 #include "record/scrittura_atomica.h"
 #include "tests/book/libro_prova.h"
 #include "tests/record/ambiente_registro.h"
@@ -57,6 +58,68 @@ struct Guasto {
   }
 };
 
+using SalvataggioTest = AmbienteRegistro;
+
+TEST_F(SalvataggioTest, MissingFoldersAreCreatedAndEveryFileHoldsItsText) {
+  fs::remove_all("pgn");
+  fs::remove_all("log");
+  GiocaTutte({"e4", "e5"});
+  PartitaSalvata = 0;
+  EXPECT_EQ(SalvaPartita(), 1);
+  EXPECT_EQ(PartitaSalvata, 1);
+  EXPECT_TRUE(fake.dialogs.empty());
+  EXPECT_EQ(LeggiTesto(NomePartita), TestoPartitaPgn("\n"));
+  EXPECT_EQ(LeggiTesto(PercorsoListaMosse()), TestoListaMosse());
+  EXPECT_EQ(LeggiTesto(PercorsoScriptHtml()), TestoScriptHtml());
+  EXPECT_TRUE(ReportAutentico(LeggiFile(FileReport)));
+}
+
+// A file that cannot be written is reported once, whether the log is written for an event or
+// the game is saved automatically, and the game goes on; once there is room both are written.
+TEST_F(SalvataggioTest, TheSameFailureIsReportedOnce) {
+  fs::remove_all("pgn");
+  fs::remove_all("log");
+  std::ofstream("pgn") << "in the way";
+  std::ofstream("log") << "in the way";
+  ParametroIni[iniautosave].valore = 1;
+  InserisciNuovoRecord(recOrologioInMoto, nullptr);
+  ASSERT_EQ(fake.dialogs.size(), 1u);
+  EXPECT_EQ(fake.dialogs[0].text.rfind("Unable to write the file " + std::string(FileReport), 0),
+            0u);
+  InserisciNuovoRecord(recOrologioFermato, nullptr);
+  SalvaOSegnaNonSalvata();  // only the game's file is news
+  SalvaOSegnaNonSalvata();
+  ASSERT_EQ(fake.dialogs.size(), 2u);
+  EXPECT_EQ(fake.dialogs[1].text.rfind("Unable to write the file " + std::string(NomePartita), 0),
+            0u);
+  EXPECT_EQ(PartitaSalvata, 0);
+  fs::remove("pgn");
+  fs::remove("log");
+  SalvaOSegnaNonSalvata();
+  EXPECT_EQ(PartitaSalvata, 1);
+  EXPECT_TRUE(ReportAutentico(LeggiFile(FileReport)));
+}
+
+TEST_F(SalvataggioTest, WhenTheSessionEndsAnUnsavedGameWithMovesIsSavedSilently) {
+  struct {
+    int mosse, salvata;
+    bool scritta, di_traverso;
+  } casi[] = {{1, 0, true, false}, {0, 0, false, false}, {2, 1, false, false}, {1, 0, false, true}};
+  for (const auto& c : casi) {
+    fs::remove_all("pgn");
+    if (c.di_traverso) std::ofstream("pgn") << "in the way";
+    NuovaPosizione(FenIniziale);
+    InizializzaInfoPartita();
+    Cavalli(c.mosse);
+    PartitaSalvata = c.salvata;
+    fake.dialogs.clear();
+    SalvaAllaChiusura();
+    EXPECT_EQ(fs::is_regular_file(NomePartita), c.scritta) << c.mosse;
+    EXPECT_TRUE(fake.dialogs.empty());  // a failure cannot be shown to anybody
+  }
+  EXPECT_TRUE(fs::exists(FileReport));  // the log is written all the same
+}
+
 const int kErrori[2] = {ENOSPC, EACCES};
 // The reasons of kErrori, by language.
 const char* const kMotivi[2][3] = {{"il disco è pieno", "the disk is full", "el disco está lleno"},
@@ -82,7 +145,8 @@ struct GuastiDiScrittura : AmbienteRegistro {
   }
   static void Ripara() { Fallisci(-1, 0); }
   // How many file operations a write makes when nothing fails.
-  static int Operazioni(const std::function<void()>& scrivi) {
+  template <class F>
+  static int Operazioni(F scrivi) {
     Ripara();
     scrivi();
     return Guasto::chiamate;
@@ -104,11 +168,10 @@ struct GuastiDiScrittura : AmbienteRegistro {
     return ScriviIni() == 1;
   }
   // The new book the builder writes.
-  static bool CostruisciLibro() {
+  static void CostruisciLibro() {
     CostruttoreLibro.percorso_libro = "prova.vobf";
     CostruttoreLibro.libro = {{e4, 0, 0, 9}};
     FineCostruzioneLibro();
-    return true;
   }
 };
 
@@ -142,6 +205,7 @@ TEST_F(GuastiDiScrittura, EachStepOfTheGameSaveFailingKeepsThatFileOldAndTheGame
     ASSERT_EQ(SalvaPartita(), 1) << n;
     EXPECT_EQ(PartitaSalvata, 1);
     const auto salvati = Disco();
+    EXPECT_EQ(salvati.size(), 4u) << n;
     // The failing file (the n / 6-th) is the old one whole; the others were written.
     ASSERT_EQ(dopo_il_guasto.size(), 4u) << n << ": a temporary file was left";
     for (int i = 0; i < 4; ++i)
@@ -153,51 +217,38 @@ TEST_F(GuastiDiScrittura, EachStepOfTheGameSaveFailingKeepsThatFileOldAndTheGame
   }
 }
 
+// Languages and reasons take turns over the six steps of a write.
 TEST_F(GuastiDiScrittura, EachStepOfTheSettingsAndBookWritesFailingKeepsTheOldFile) {
-  struct {
-    std::function<bool()> vecchio, nuovo;  // write the old version; try the new one
-    std::function<std::string()> letto;    // the file as the program reads it back
-    std::string atteso;
-    const char* avvisi[3];
-  } casi[] = {
-      {[] { return ScriviIniCon(10); },
-       [] { return ScriviIniCon(33); },
-       [] {
-         DefaultIni();
-         LeggiIniInSilenzio();
-         return std::to_string(ParametroIni[iniP1T].valore);
-       },
-       "33",
-       {"Impossibile scrivere vantorel.ini.\nLe impostazioni valgono solo fino alla chiusura "
-        "del programma.",
-        "Vantorel.ini cannot be written.\nThe settings last only until the program is closed.",
-        "No se puede escribir vantorel.ini.\nLa configuración vale solo hasta que se cierre el "
-        "programa."}},
-      {[] { return ScriviLibro("prova.vobf", LibroPiccolo()); },
-       CostruisciLibro,
-       [] { return LeggiFile("prova.vobf"); },
-       Bytes({{e4, 0, 0, 9}}),
-       {"Non è stato possibile scrivere il libro prova.vobf: il libro precedente è rimasto "
-        "com'era.",
-        "The book prova.vobf could not be written: the previous book is unchanged.",
-        "No se pudo escribir el libro prova.vobf: el libro anterior no ha cambiado."}},
-  };
-  for (const auto& c : casi) {
-    const int passi = Operazioni([&] { c.nuovo(); });
-    ASSERT_EQ(passi, 6) << c.atteso;
-    for (int n = 0; n < passi; ++n) {
-      ASSERT_TRUE(c.vecchio());
-      const auto prima = Disco();
-      Lingua(n % 3);
-      Fallisci(n, kErrori[n % 2]);
-      c.nuovo();
-      EXPECT_EQ(Disco(), prima) << n;
-      ASSERT_EQ(fake.dialogs.size(), 1u) << n;
-      EXPECT_EQ(fake.dialogs[0].text, c.avvisi[n % 3]);
-      Ripara();
-      c.nuovo();
-      EXPECT_EQ(c.letto(), c.atteso) << n;
-    }
+  const char* ini[3] = {
+      "Impossibile scrivere vantorel.ini.\nLe impostazioni valgono solo fino alla chiusura del "
+      "programma.",
+      "Vantorel.ini cannot be written.\nThe settings last only until the program is closed.",
+      "No se puede escribir vantorel.ini.\nLa configuración vale solo hasta que se cierre el "
+      "programa."};
+  const char* libro[3] = {
+      "Non è stato possibile scrivere il libro prova.vobf: il libro precedente è rimasto com'era.",
+      "The book prova.vobf could not be written: the previous book is unchanged.",
+      "No se pudo escribir el libro prova.vobf: el libro anterior no ha cambiado."};
+  for (int n = 0; n < 6; ++n) {
+    ASSERT_TRUE(ScriviIniCon(10));
+    ASSERT_TRUE(ScriviLibro("prova.vobf", LibroPiccolo()));
+    const auto prima = Disco();
+    Lingua(n % 3);
+    Fallisci(n, kErrori[n % 2]);
+    EXPECT_FALSE(ScriviIniCon(33)) << n;
+    Fallisci(n, kErrori[n % 2]);
+    CostruisciLibro();
+    EXPECT_EQ(Disco(), prima) << n;
+    ASSERT_EQ(fake.dialogs.size(), 2u) << n;
+    EXPECT_EQ(fake.dialogs[0].text, ini[n % 3]);
+    EXPECT_EQ(fake.dialogs[1].text, libro[n % 3]);
+    Ripara();
+    ASSERT_TRUE(ScriviIniCon(33));
+    CostruisciLibro();
+    DefaultIni();
+    LeggiIniInSilenzio();
+    EXPECT_EQ(ParametroIni[iniP1T].valore, 33) << n;
+    EXPECT_EQ(LeggiFile("prova.vobf"), Bytes({{e4, 0, 0, 9}})) << n;
   }
 }
 
