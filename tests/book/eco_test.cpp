@@ -147,44 +147,38 @@ TEST_F(EcoCorrotto, DamagedFilesGiveNoClassification) {
   EXPECT_FALSE(EcoDisponibile());
 }
 
-TEST_F(Eco, SpokenForm) {
-  struct Caso {
-    InfoApertura info;
-    const char* detto;
-  } casi[] = {
-      {Classe('A', 0, 1, 2), "Moves: A00, Polish, Tuebingen variation"},
-      {Classe('A', 0, 4, NessunaVariante), "Moves: A00, Benko's opening"},
-      {InfoApertura{}, "Moves:"},
-  };
-  for (const Caso& c : casi) {
-    char testo[64] = "Moves:";
-    ScriviInfoApertura(&c.info, testo, sizeof testo);
-    EXPECT_STREQ(testo, c.detto);
-  }
-  char corto[16] = "Moves:";  // a short buffer is never overrun and stays terminated
-  ScriviInfoApertura(&casi[0].info, corto, sizeof corto);
-  EXPECT_STREQ(corto, "Moves: A00, Pol");
-}
-
-TEST_F(Eco, TagLinesOfTheCurrentGame) {
+// What is spoken and what goes into the game's tags, with and without a variation.
+TEST_F(Eco, SpokenFormAndTagLines) {
   struct Caso {
     std::vector<std::uint64_t> mosse;
-    const char* a_capo;
-    const char* tag;
+    const char *detto, *a_capo, *tag;
   } casi[] = {
-      {{}, "\n", ""},
+      {{}, "Moves:", "\n", ""},
+      {{e4, e5, Mossa(62, 45, SpecieSposta(Cavallo))},
+       "Moves: C40, King's knight opening",
+       "\n",
+       "[ECO \"C40\"]\n[Opening \"King's knight opening\"]\n"},
       {{Mossa(49, 33, 3), Mossa(6, 23, SpecieSposta(Cavallo))},
+       "Moves: A00, Polish, Tuebingen variation",
        "\r\n",
        "[ECO \"A00\"]\r\n[Opening \"Polish\"]\r\n[Variation \"Tuebingen variation\"]\r\n"},
   };
+  InfoApertura info;
   for (const Caso& c : casi) {
     ASSERT_TRUE(Carica(FenIniziale));
     for (std::size_t k = 0; k < c.mosse.size(); ++k) ElencoMosse[k + 1] = c.mosse[k];
     ContatoreMosse = c.mosse.size();
-    std::string testo = "x";
-    ScriviTagEco(testo, c.a_capo);
-    EXPECT_EQ(testo, std::string("x") + c.tag);
+    LeggiInfoApertura(&info);
+    char testo[64] = "Moves:";
+    ScriviInfoApertura(&info, testo, sizeof testo);
+    EXPECT_STREQ(testo, c.detto);
+    std::string tag = "x";
+    ScriviTagEco(tag, c.a_capo);
+    EXPECT_EQ(tag, std::string("x") + c.tag);
   }
+  char corto[16] = "Moves:";  // a short buffer is never overrun and stays terminated
+  ScriviInfoApertura(&info, corto, sizeof corto);
+  EXPECT_STREQ(corto, "Moves: A00, Pol");
   ASSERT_TRUE(Carica(FenIniziale));
 }
 
