@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -181,12 +183,19 @@ struct CostruzioneCiclo : scenario::Scenario {
   }
   void TearDown() override {
     Trattieni = false;
+    // A build a failed test left running is ended here, not by the next test.
+    if (CostruttoreLibro.attivo.load()) FineCostruzioneLibro();
     ProvaDopoPartita = nullptr;
     Scenario::TearDown();
   }
-  // Runs the loop until the build is over (the builder is a real thread).
+  // Runs the loop until the build is over. The builder is a real thread: how many turns of the
+  // loop it takes depends on the machine's load, so the wait is for its end, with a deadline.
   void FinoAllaFine() {
-    for (int i = 0; i < 200000 && CostruttoreLibro.attivo.load(); ++i) CicloPrincipale();
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (CostruttoreLibro.attivo.load() && std::chrono::steady_clock::now() < limite) {
+      CicloPrincipale();
+      std::this_thread::yield();
+    }
     ASSERT_EQ(CostruttoreLibro.attivo.load(), 0u);
   }
 };
