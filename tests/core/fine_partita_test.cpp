@@ -76,7 +76,7 @@ TEST(Ripetizione, BlackToMoveAtTheStartAndLongReversibleRuns) {
   EXPECT_EQ(ContatoreMosse, 1u);  // the first ply of the game
   const char* giro[] = {"g8f6", "g1f3", "f6g8", "f3g1"};
   for (int i = 0; i < 51; ++i) ASSERT_TRUE(Gioca(giro[i % 4]));
-  EXPECT_EQ(SemimosseReversibili(), 150);  // past the 7-bit field
+  EXPECT_EQ(SemimosseReversibili(), 150);                      // past the 7-bit field
   EXPECT_EQ(InfoPosizione & 0x7FF, 0x7Fu | ArroccoLungoNero);  // saturated, rights kept
   EXPECT_EQ(Incoerenza(), "");
   EXPECT_EQ(CercaRipetizioni(), 2);

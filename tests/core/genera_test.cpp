@@ -19,15 +19,8 @@ using V = std::vector<std::string>;
 // The generator's own output, before any filtering.
 V Generate() {
   std::uint64_t buf[256];
-  std::uint64_t* fine =
-      ContatoreMosse & 1 ? genera_TutteLeMosse_del_nero(buf) : genera_TutteLeMosse_del_bianco(buf);
-  V v;
-  for (std::uint64_t* m = buf; m < fine; ++m) {
-    char t[6];
-    ScriviMossaUci(*m, t);
-    v.emplace_back(t);
-  }
-  return v;
+  return Testi(buf, ContatoreMosse & 1 ? genera_TutteLeMosse_del_nero(buf)
+                                       : genera_TutteLeMosse_del_bianco(buf));
 }
 
 bool Ha(const V& v, const std::string& m) { return std::find(v.begin(), v.end(), m) != v.end(); }

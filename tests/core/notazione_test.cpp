@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,13 +24,7 @@ V Trovate(const char* testo) {
   GeneraMosseLegali();
   std::uint64_t out[MaxMosseCompatibili];
   const int n = TrovaMosseCompatibili(out, &d);
-  V v;
-  for (int i = 0; i < n && i < MaxMosseCompatibili; ++i) {
-    char t[6];
-    ScriviMossaUci(out[i], t);
-    v.emplace_back(t);
-  }
-  return v;
+  return Testi(out, out + std::min(n, MaxMosseCompatibili));
 }
 
 // The record's fields as digits: piece, promotion, from file, from rank, to file, to rank
@@ -44,13 +40,14 @@ std::string Campi(const char* testo) {
 
 TEST(LetturaMossa, FieldsOfTheRecord) {
   const char* casi[][2] = {
-      {"exd5", "0-4-33"}, {"ed", "0-4-3-"}, {"e8=Q", "04--40"}, {"e7e8n", "-14140"},
-      {"O-O", "5-4-6-"},  {"0-0-0", "5-4-2-"}, {"ooo", "5-4-2-"},
-      {"be5", "2---43"},  {"bc4", "0-1-24"},  // the bishop; the pawn capture
+      {"exd5", "0-4-33"},  {"ed", "0-4-3-"},  {"e8=Q", "04--40"},
+      {"e7e8n", "-14140"}, {"O-O", "5-4-6-"}, {"0-0-0", "5-4-2-"},
+      {"ooo", "5-4-2-"},   {"be5", "2---43"}, {"bc4", "0-1-24"},  // the bishop; the pawn capture
   };
   for (const auto& c : casi) EXPECT_EQ(Campi(c[0]), c[1]) << c[0];
-  for (const char* t : {"", "e", "Nd", "e2e4e5", "Ng1f3x3", "e9", "ae", "Nbd", "O-O-O-O", "0-e",
-                        "Pe4", "e2e4e", "zz", "Nf3Q", "Qe8Q", "e2e", "12", "K", "e8K", "e8=K", "exd8K"})
+  for (const char* t :
+       {"",      "e",  "Nd",   "e2e4e5", "Ng1f3x3", "e9", "ae", "Nbd", "O-O-O-O", "0-e",  "Pe4",
+        "e2e4e", "zz", "Nf3Q", "Qe8Q",   "e2e",     "12", "K",  "e8K", "e8=K",    "exd8K"})
     EXPECT_EQ(Campi(t), "not a record") << t;
 }
 
@@ -100,26 +97,25 @@ TEST(LetturaMossa, MoreMatchesThanTheCandidateListHolds) {
 }
 
 TEST(Notazione, StandardAlgebraicTexts) {
-  struct {
-    const char* fen;
-    std::vector<std::pair<const char*, const char*>> mosse;  // coordinates, text
-  } casi[] = {
-      {FenIniziale, {{"e2e4", "e4"}, {"g1f3", "Nf3"}}},
-      {"4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1", {{"b1d2", "Nbd2"}, {"f3d4", "Nd4"}}},
-      {"4k3/R7/8/8/8/8/8/R3K3 w - - 0 1", {{"a1a4", "R1a4"}, {"a7a4", "R7a4"}, {"a1b1", "Rb1"}}},
-      {"7k/8/8/8/2Q1Q3/8/2Q5/4K3 w - - 0 1", {{"c4d3", "Qc4d3"}, {"e4d3", "Qed3"}, {"c2d3", "Q2d3"}}},
+  const char* casi[][2] = {
+      // position; moves as coordinates=text
+      {FenIniziale, "e2e4=e4 g1f3=Nf3"},
+      {"4k3/8/8/8/8/5N2/8/1N2K3 w - - 0 1", "b1d2=Nbd2 f3d4=Nd4"},
+      {"4k3/R7/8/8/8/8/8/R3K3 w - - 0 1", "a1a4=R1a4 a7a4=R7a4 a1b1=Rb1"},
+      {"7k/8/8/8/2Q1Q3/8/2Q5/4K3 w - - 0 1", "c4d3=Qc4d3 e4d3=Qed3 c2d3=Q2d3"},
       {"r3k2r/1P6/8/3pP3/8/8/8/R3K2R w KQkq d6 0 1",
-       {{"e5d6", "exd6"}, {"b7b8q", "b8=Q"}, {"b7a8n", "bxa8=N"}, {"a1a8", "Rxa8"},
-        {"e1g1", "O-O"}, {"e1c1", "O-O-O"}, {"e1d1", "Kd1"}}},
+       "e5d6=exd6 b7b8q=b8=Q b7a8n=bxa8=N a1a8=Rxa8 e1g1=O-O e1c1=O-O-O e1d1=Kd1"},
   };
   for (const auto& c : casi) {
-    ASSERT_TRUE(Carica(c.fen));
-    for (const auto& [uci, san] : c.mosse) {
-      const std::uint64_t m = Parola(uci);
-      ASSERT_NE(m, 0u) << uci;
+    ASSERT_TRUE(Carica(c[0]));
+    std::istringstream coppie(c[1]);
+    for (std::string coppia; coppie >> coppia;) {
+      const auto uguale = coppia.find('=');
+      const std::uint64_t m = Parola(coppia.substr(0, uguale).c_str());
+      ASSERT_NE(m, 0u) << coppia;
       char out[8];
       ScriviNotazioneAlgebrica(m, out);
-      EXPECT_STREQ(out, san) << uci;
+      EXPECT_EQ(out, coppia.substr(uguale + 1)) << coppia;
     }
   }
 }

@@ -95,6 +95,7 @@ TEST(Perft, IncrementalStateMatchesRecomputationAtEveryNode) {
       {"rnbq1k1r/pp1Pbppp/2p5/8/2B5/8/PPP1NnPP/RNBQK2R w KQ - 1 8", 2, 1486},
       {"n1n5/PPPk4/8/8/8/8/4Kppp/5N1N b - - 0 1", 2, 496},
       {"8/8/8/KPp4r/8/8/8/4k3 w - c6 0 1", 3, 317},
+      {"8/7k/8/8/3pP3/8/8/1B2K3 b - e3 0 1", 3, 322},
       {"r3k2r/8/3Q4/8/8/5q2/8/R3K2R b KQkq - 0 1", 2, 1494},
   };
   for (const auto& c : casi) {

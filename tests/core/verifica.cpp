@@ -28,13 +28,10 @@ std::uint64_t* const Liste[10] = {casa_pedone_bianco, casa_pedone_nero,    casa_
                                   casa_torre_bianco,  casa_torre_nero,     casa_donna_bianco,
                                   casa_donna_nero};
 
-std::uint64_t MaterialeDelColore(int colore) {
-  return colore ? materiale_del_nero : materiale_del_bianco;
-}
+int Capacita(int i) { return i < 2 ? 8 : i >= 8 ? 9 : 10; }
 
 std::vector<std::uint64_t> ListaOrdinata(int i) {
-  const int tipo = i / 2, colore = i % 2;
-  const int n = Conta(MaterialeDelColore(colore), tipo);
+  const int n = Conta(i % 2 ? materiale_del_nero : materiale_del_bianco, i / 2);
   std::vector<std::uint64_t> v(Liste[i], Liste[i] + std::min(n, 10));
   std::sort(v.begin(), v.end());
   return v;
@@ -89,7 +86,7 @@ std::uint64_t AttaccantiLenti(std::uint64_t s, int colore) {
         : tipo == Cavallo ? adr * adc == 2
         : tipo == Re      ? std::max(adr, adc) == 1
                           : (tipo != Torre && (AttacchiLenti(x, true, btm_occupazione) & bit)) ||
-                                (tipo != Alfiere && (AttacchiLenti(x, false, btm_occupazione) & bit));
+                           (tipo != Alfiere && (AttacchiLenti(x, false, btm_occupazione) & bit));
     if (colpisce) a |= std::uint64_t{1} << x;
   }
   return a;
@@ -151,29 +148,27 @@ std::vector<std::uint64_t> MosseLegali() {
   return std::vector<std::uint64_t>(BufferMosseGenerate, FineMosseGenerate);
 }
 
-std::vector<std::string> TestiLegali() {
+std::vector<std::string> Testi(const std::uint64_t* da, const std::uint64_t* a) {
   std::vector<std::string> v;
-  for (std::uint64_t m : MosseLegali()) {
+  for (; da < a; ++da) {
     char t[6];
-    ScriviMossaUci(m, t);
+    ScriviMossaUci(*da, t);
     v.emplace_back(t);
   }
   return v;
 }
 
-std::uint64_t Parola(const char* uci, bool legali) {
-  legali ? GeneraMosseLegali() : GeneraMossePseudolegali();
-  for (const std::uint64_t* m = BufferMosseGenerate; m < FineMosseGenerate; ++m) {
-    char t[6];
-    ScriviMossaUci(*m, t);
-    if (std::string(t) == uci) return *m;
-  }
-  return 0;
+std::vector<std::string> TestiLegali() {
+  GeneraMosseLegali();
+  return Testi(BufferMosseGenerate, FineMosseGenerate);
 }
 
-namespace {
-int Capacita(int i) { return i < 2 ? 8 : i >= 8 ? 9 : 10; }
-}  // namespace
+std::uint64_t Parola(const char* uci, bool legali) {
+  legali ? GeneraMosseLegali() : GeneraMossePseudolegali();
+  const auto testi = Testi(BufferMosseGenerate, FineMosseGenerate);
+  const auto i = std::find(testi.begin(), testi.end(), uci) - testi.begin();
+  return i < FineMosseGenerate - BufferMosseGenerate ? BufferMosseGenerate[i] : 0;
+}
 
 std::vector<std::uint64_t> ListeGrezze() {
   std::vector<std::uint64_t> v(PezzoIn, PezzoIn + 65);

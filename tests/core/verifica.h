@@ -42,6 +42,9 @@ std::uint64_t AttacchiLenti(std::uint64_t s, bool alfiere, std::uint64_t occ);
 std::vector<std::uint64_t> MosseLegali();
 std::vector<std::string> TestiLegali();
 
+// The coordinate texts of a list of move words.
+std::vector<std::string> Testi(const std::uint64_t* da, const std::uint64_t* a);
+
 // The move word with this coordinate text in the legal (or pseudo-legal) list; 0 if none.
 std::uint64_t Parola(const char* uci, bool legali = true);
 
