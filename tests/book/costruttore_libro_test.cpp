@@ -46,26 +46,6 @@ struct Costruttore : AmbienteFinto {
   }
 };
 
-const char* const Quattro =
-    "[Event \"a\"]\n[White \"x\"]\n\n1. e4 e5 2. Nf3 *\n\n"
-    "[Event \"b\"]\n1. e4 c5 1-0\n\n"
-    "[Event \"c\"]\n1. e4 {best} e5 2. Nf3 (2. Nc3 Nf6) Nc6 0-1\n\n"
-    "[Event \"d\"]\n1. d4 1/2-1/2\n";
-
-// A game extending a line counts no new line and adds to no count; one branching off does.
-TEST_F(Costruttore, TheFileByteForByte) {
-  EsitoCostruzione e = Costruisci(Quattro);
-  EXPECT_EQ(e.partite, 4u);
-  EXPECT_EQ(e.linee_nuove, 3u);  // the third game only extends the first
-  std::vector<NodoLibro> attesi = {{e4, 16, 80, 2}, {e5, 32, 48, 1}, {Nf3, 64, 0, 1},
-                                   {c5, 0, 0, 1},   {Nc6, 0, 0, 1},  {d4, 0, 0, 1}};
-  EXPECT_EQ(libro, attesi);
-  e = Costruisci(Quattro);  // the same games again: counted, but no new line
-  EXPECT_EQ(e.partite, 4u);
-  EXPECT_EQ(e.linee_nuove, 0u);
-  EXPECT_EQ(libro, attesi);
-}
-
 TEST_F(Costruttore, WhichGamesAndMovesMakeLines) {
   const CriteriLibro uno{1, 40, 0}, da_8_a_10{8, 10, 0}, elo{1, 40, 2000};
   const char* const punteggi =
