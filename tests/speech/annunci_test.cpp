@@ -214,6 +214,7 @@ TEST_F(AnnunciTest, TimeOfAPlayerIsTheCurrentOneEvenWithoutRefresh) {
   fake.advance(1'000);
   EXPECT_EQ(detto([] { AnunciaTempo(0); }), "bianco: un ora , 58 minuti, 54 secondi.");
   EXPECT_TRUE(canale_finto::detti.back().interrotto);
+  EXPECT_EQ(detto([] { AnunciaTempo(1); }), "nero: 2 ore.");
 }
 
 TEST_F(AnnunciTest, GameInformationWithMissingValues) {
