@@ -12,41 +12,19 @@
 
 namespace {
 
-// What the fake screen-reader libraries were asked to do, in order.
-std::vector<std::string> chiamate;
-std::u16string ultimo_testo_nvda;
 std::string ultimo_testo_jaws;
 
-unsigned long nvda_parla(const char16_t* t) {
-  ultimo_testo_nvda = t;
-  chiamate.push_back("speak");
-  return 0;
-}
-unsigned long nvda_braille(const char16_t* t) {
-  chiamate.push_back(std::u16string(t) == ultimo_testo_nvda ? "braille" : "braille-other");
-  return 0;
-}
-unsigned long nvda_stop() {
-  chiamate.push_back("cancel");
-  return 0;
-}
 int jaws_dici(const char* t, int interrompi) {
   ultimo_testo_jaws = t;
-  chiamate.push_back("say " + std::to_string(interrompi));
+  canale_finto::chiamate.push_back("say " + std::to_string(interrompi));
   return 1;
 }
 
 struct AnnuncioTest : canale_finto::AmbienteParlato {
   void SetUp() override {
     AmbienteParlato::SetUp();
-    chiamate.clear();
-    ultimo_testo_nvda.clear();
+    canale_finto::offri(fake);
     ultimo_testo_jaws.clear();
-    fake.libraries["nvda.dll"] = {
-        {"nvdaController_speakText", reinterpret_cast<void*>(&nvda_parla)},
-        {"nvdaController_brailleMessage", reinterpret_cast<void*>(&nvda_braille)},
-        {"nvdaController_cancelSpeech", reinterpret_cast<void*>(&nvda_stop)},
-    };
     fake.libraries["jaws.dll"] = {{"JFWSayString", reinterpret_cast<void*>(&jaws_dici)}};
   }
 
@@ -58,6 +36,7 @@ struct AnnuncioTest : canale_finto::AmbienteParlato {
 };
 
 using Calls = std::vector<std::string>;
+using canale_finto::chiamate;
 
 // Capitalised first letter, the caption in the language; no channel, nothing spoken.
 TEST_F(AnnuncioTest, DialogsWithoutAChannel) {
@@ -113,10 +92,10 @@ TEST_F(AnnuncioTest, NvdaCancelsThenSpeaksThenBraillesTheSameText) {
     EXPECT_EQ(chiamate, c.chiamate) << c.testo;
   }
   Anuncia("Perché € д \xF0\x9F\x98\x80", 0);
-  EXPECT_EQ(ultimo_testo_nvda, u"Perché € д \U0001F600");
+  EXPECT_EQ(canale_finto::parlato, u"Perché € д \U0001F600");
   std::string lungo(6000, 'a');  // cut to the buffer, never written past it
   Anuncia(lungo.c_str(), 0);
-  EXPECT_EQ(ultimo_testo_nvda.size(), 4095u);
+  EXPECT_EQ(canale_finto::parlato.size(), 4095u);
 }
 
 TEST_F(AnnuncioTest, JawsGetsTheSingleByteTextAndTheInterruptFlag) {
@@ -160,8 +139,8 @@ TEST_F(AnnuncioTest, MissingLibraryOrEntryPointLeavesTheChannelSilent) {
   EXPECT_EQ(ParametroIni[iniAssistanceType].valore, 2);
   // A library without the braille entry point: the lookups stop there.
   fake.libraries["nvda.dll"] = {
-      {"nvdaController_speakText", reinterpret_cast<void*>(&nvda_parla)},
-      {"nvdaController_cancelSpeech", reinterpret_cast<void*>(&nvda_stop)},
+      {"nvdaController_speakText", reinterpret_cast<void*>(&canale_finto::parla)},
+      {"nvdaController_cancelSpeech", reinterpret_cast<void*>(&canale_finto::stop)},
   };
   fake.library_calls.clear();
   CaricaAssistente(2);
@@ -188,7 +167,7 @@ TEST_F(AnnuncioTest, OpenDialogIsSpokenWithCaptionTextAndButtons) {
     return;
   }
   EXPECT_EQ(chiamate, (Calls{"cancel", "speak", "braille"}));
-  EXPECT_EQ(ultimo_testo_nvda, u"Attention! Save the game? Yes, No, Cancel");
+  EXPECT_EQ(canale_finto::parlato, u"Attention! Save the game? Yes, No, Cancel");
 
   scegli(1);
   FinestraInfo("alarms", "first alarm");
