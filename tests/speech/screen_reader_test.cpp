@@ -94,7 +94,7 @@ class FakeBrailleDisplay {
   void press(const std::string& command) {
     std::lock_guard lock(mutex_);
     std::string line = command + "\n";
-    if (client_ >= 0) send(client_, line.data(), line.size(), MSG_NOSIGNAL);
+    if (client_ >= 0) send(client_, line.data(), line.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
   }
 
  private:
@@ -110,7 +110,9 @@ class FakeBrailleDisplay {
       if (poll(&p, 1, 50) <= 0) {
         // brltty takes a line from the display when the next one comes: a
         // key pressed last would wait for ever without these.
-        if (client_ >= 0) send(client_, "Noop\n", 5, MSG_NOSIGNAL);
+        // Never blocking: a driver that stops reading must not keep us from
+        // reading what it writes, or both sides wait on each other.
+        if (client_ >= 0) send(client_, "Noop\n", 5, MSG_NOSIGNAL | MSG_DONTWAIT);
         continue;
       }
       if (client_ < 0) {
@@ -181,7 +183,12 @@ class Brltty {
   void stop() {
     if (pid_ <= 0) return;
     kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
+    // One that does not end in time is killed: a hung driver must not hang the tests.
+    auto end = std::chrono::steady_clock::now() + kPatience;
+    while (waitpid(pid_, nullptr, WNOHANG) == 0) {
+      if (std::chrono::steady_clock::now() > end) kill(pid_, SIGKILL);
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     pid_ = -1;
   }
   bool running() {
