@@ -1,4 +1,5 @@
 #include "tests/clock/ambiente_orologio.h"
+#include "tests/core/verifica.h"
 
 namespace orologio_test {
 namespace {
@@ -226,23 +227,19 @@ struct RitiraTest : AmbienteOrologio {
     ASSERT_EQ(NuovaPosizione(FenIniziale), 1);
     ContatoreMosse = 0;
   }
-  // Plays the legal move from -> to and records its text.
-  void Gioca(int da, int a, const char* testo) {
-    for (std::uint64_t* m = BufferMosseGenerate; m < FineMosseGenerate; ++m) {
-      if (static_cast<int>(DaCasa(*m)) != da || static_cast<int>(ACasa(*m)) != a) continue;
-      ASSERT_EQ(TavolaFaiMossa()[SpecieMossa(*m) & 63](*m), 1);
-      std::snprintf(ElencoStringaMossa[ContatoreMosse], 8, "%s", testo);
-      GeneraMosseLegali();
-      return;
-    }
-    FAIL() << "no such move";
+  // Plays a legal move and records its text.
+  void Gioca(const char* uci, const char* testo) {
+    const std::uint64_t m = Parola(uci);
+    ASSERT_EQ(TavolaFaiMossa()[SpecieMossa(m) & 63](m), 1);
+    std::snprintf(ElencoStringaMossa[ContatoreMosse], 8, "%s", testo);
+    GeneraMosseLegali();
   }
 };
 
 // Refused while the clock runs, asked in an adjudicated game.
 TEST_F(RitiraTest, TakingBackRestoresThePositionAndLogsTheMove) {
-  Gioca(52, 36, "e4");  // e2-e4
-  Gioca(12, 28, "e5");  // e7-e5
+  Gioca("e2e4", "e4");
+  Gioca("e7e5", "e5");
   fake.tones.clear();
   comando_RitiraUltimaMossa();
   EXPECT_EQ(ContatoreMosse, 1u);
@@ -258,7 +255,7 @@ TEST_F(RitiraTest, TakingBackRestoresThePositionAndLogsTheMove) {
   EXPECT_EQ(ContatoreMosse, 0u);
   EXPECT_EQ(Domande().back(),
             "Current position is the initial one: there is no move to take back.");
-  Gioca(52, 36, "e4");
+  Gioca("e2e4", "e4");
   OrologioInMoto();
   comando_RitiraUltimaMossa();
   EXPECT_EQ(Domande().back(), "In order to take back a move, you must first stop the clock.");

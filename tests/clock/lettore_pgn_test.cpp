@@ -94,7 +94,6 @@ TEST(LettorePgn, HeaderFieldsOfTheFixtures) {
     const char *file, *campo, *atteso;
   } casi[] = {
       {"virgolette_escape.pgn", "event", "The \"Open\" of C:\\Chess"},
-      {"virgolette_escape.pgn", "wc", "O\"Brien"},
       {"virgolette_escape.pgn", "bc", "Back\\slash"},
       {"chiavi_minuscole.pgn", "round", "4"},
       {"chiavi_minuscole.pgn", "tc", "300+2"},
