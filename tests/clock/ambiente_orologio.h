@@ -74,10 +74,6 @@ struct AmbienteOrologio : ::testing::Test {
     ++ContatoreMosse;
     PremiOrologio(c);
   }
-  // Both players move n times without using time.
-  void MosseRapide(int n) {
-    for (int i = 0; i < 2 * n; ++i) Muove(0);
-  }
   // The main loop for ms of fake time, one pass every 10 ms.
   void Attende(std::uint32_t ms) {
     for (std::uint32_t t = 0; t < ms; t += 10) {
