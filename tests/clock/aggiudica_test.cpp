@@ -10,51 +10,62 @@ using AggiudicaTest = AmbienteOrologio;
 TEST_F(AggiudicaTest, VerdictTextsInEachLanguage) {
   const struct {
     void (*azione)();
+    const char* termination;  // the same in every language
     const char* testi[3];
   } casi[] = {
       {[] { Abbandona(0); },
+       "Abandoned",
        {"Il bianco abbandona, aggiudicare la partita (0-1)? | 0-1 (il bianco abbandona)",
         "White resins, adjudicate the game (0-1)? | 0-1 (white resins)",
         "¿Las blancas abandonan, adjudicar el juego (0-1)? | 0-1 (las blancas abandonan)"}},
       {[] { Abbandona(1); },
+       "Abandoned",
        {"Il nero abbandona, aggiudicare la partita (1-0)? | 1-0 (il nero abbandona)",
         "Black resins, adjudicate the game (1-0)? | 1-0 (black resins)",
         "¿Las negras abandonan, adjudicar el juego (1-0)? | 1-0 (las negras abandonan)"}},
       {[] { PattaDaccordo(); },
+       "By agreement",
        {"Patta d'accordo, aggiudicare la partita (1/2-1/2)? | 1/2-1/2 (Patta d'accordo)",
         "Draw by agreement, adjudicate the game (1/2-1/2)? | 1/2-1/2 (Draw by agreement)",
         "¿Tablas de mutuo acuerdo, adjudicar el juego (1/2-1/2)? | 1/2-1/2 (Tablas de mutuo "
         "acuerdo)"}},
       {[] { AggiudicaDopoMossa(verdettoScaccoMatto); },
+       "Checkmate",
        {"Scaccomatto, partita aggiudicata ( 1-0 ). | 1-0 (scaccomatto)",
         "Checkmate, game adjudicated ( 1-0 ). | 1-0 (checkmate)",
         "Jaque Mate, partida adjudicada ( 1-0 ). | 1-0 (jaque Mate)"}},
       {[] { AggiudicaDopoMossa(verdettoStallo); },
+       "stalemate",
        {"Stallo, partita aggiudicata ( 1/2-1/2 ). | 1/2-1/2 (stallo)",
         "Stalemate, game adjudicated ( 1/2-1/2 ). | 1/2-1/2 (stalemate)",
         "Rey Ahogado, partida adjudicada ( 1/2-1/2 ). | 1/2-1/2 (rey Ahogado)"}},
       {[] { AggiudicaDopoMossa(verdettoMaterialeInsufficiente); },
+       "insufficient material",
        {"Materiale insufficente, partita aggiudicata ( 1/2-1/2 ). | 1/2-1/2 (materiale "
         "insufficente)",
         "Insufficent material, game adjudicated ( 1/2-1/2 ). | 1/2-1/2 (insufficent material)",
         "Material insuficiente, partida adjudicada ( 1/2-1/2 ). | 1/2-1/2 (material "
         "insuficiente)"}},
       {[] { AggiudicaDopoMossa(verdetto50Mosse); },
+       "Fifty-move rule",
        {"Aggiudicare la patta per la regola delle 50 mosse? | 1/2-1/2 (regola delle 50 mosse)",
         "Adjudicate draw according with 50 moves rule?? | 1/2-1/2 (50 moves rule)",
         "¿Adjudicar tablas de acuerdo a la regla de las 50 movidas? | 1/2-1/2 (regla de las 50 "
         "movidas)"}},
       {[] { AggiudicaDopoMossa(verdettoTripliceRipetizione); },
+       "threefold repetition",
        {"Triplice ripetizione: aggiudicare la patta? | 1/2-1/2 (triplice ripetizione)",
         "Threefold repetition: adjudicate a draw? | 1/2-1/2 (threefold repetition)",
         "¿Triple repetición: adjudicar tablas? | 1/2-1/2 (triple repetición)"}},
       {[] { AggiudicaDopoMossa(verdettoQuintuplaRipetizione); },
+       "fivefold repetition",
        {"Quintupla ripetizione, partita aggiudicata ( 1/2-1/2 ). | 1/2-1/2 (quintupla "
         "ripetizione)",
         "Fivefold repetition, game adjudicated ( 1/2-1/2 ). | 1/2-1/2 (fivefold repetition)",
         "Quíntuple repetición, partida adjudicada ( 1/2-1/2 ). | 1/2-1/2 (quíntuple "
         "repetición)"}},
       {[] { BandierinaCaduta(0); },
+       "time forfeit",
        {"Cade la bandierina del bianco: aggiudicare la partita ( 0-1 )? | 0-1 (cade la "
         "bandierina del bianco)",
         "White's flag falls: adjudicate the game ( 0-1 )? | 0-1 (white's flag falls)",
@@ -64,6 +75,7 @@ TEST_F(AggiudicaTest, VerdictTextsInEachLanguage) {
          NuovaPosizione("4k3/8/8/8/8/8/8/4K2Q w - - 0 1");  // a lone king cannot win
          BandierinaCaduta(0);
        },
+       "time forfeit",
        {"Cade la bandierina del bianco, il nero non può vincere.\naggiudicare la partita ( "
         "1/2-1/2 )? | 1/2-1/2 (cade la bandierina del bianco)",
         "White's flag falls, black can not win.\nadjudicate the game ( 1/2-1/2 )? | 1/2-1/2 "
@@ -74,6 +86,7 @@ TEST_F(AggiudicaTest, VerdictTextsInEachLanguage) {
          TempoRimasto[1] = 0;
          BandierinaCaduta(0);
        },
+       "both flags fallen",
        {"Entrambe le bandierine cadute. \n aggiudicare la patta? | 1/2-1/2 (entrambe le "
         "bandierine cadute)",
         "Both flags fallen. \n adjudicate a draw? | 1/2-1/2 (both flags fallen)",
@@ -84,6 +97,7 @@ TEST_F(AggiudicaTest, VerdictTextsInEachLanguage) {
          dom_AggiudicataInMotoCMQ();
          dom_AggiudicataModificaCMQ();
        },
+       "x",
        {"Partita aggiudicata ( 0-1 ).\nAnnullare l'aggiudicazione e avviare comunque "
         "l'orologio? | Partita aggiudicata ( 0-1 ).\nAnnullare l'aggiudicazione e modificare "
         "comunque la partita? | 0-1 ()",
@@ -105,6 +119,7 @@ TEST_F(AggiudicaTest, VerdictTextsInEachLanguage) {
       std::string testo;
       for (const auto& d : Domande()) testo += d + " | ";
       EXPECT_EQ(testo + UltimoRecord->testo, c.testi[l]);
+      EXPECT_STREQ(Termination, c.termination);
     }
   }
 }
@@ -135,34 +150,21 @@ TEST_F(AggiudicaTest, ResignationAndAgreementAskFirst) {
   EXPECT_EQ(UltimoRecord->tipo, recPartitaAggiudicata);
 }
 
-// The immediate verdicts are reported in a box, the rule ones asked first.
+// The rule verdicts are asked first, and a No records nothing; the others are reported in a box.
 TEST_F(AggiudicaTest, VerdictsAfterAMove) {
-  struct Caso {
-    Verdetto verdetto;
-    int risposta;
-    const char *result, *termination;
-  } casi[] = {
-      {verdettoScaccoMatto, 0, "0-1", "Checkmate"},
-      {verdettoStallo, 0, "1/2-1/2", "stalemate"},
-      {verdettoMaterialeInsufficiente, 0, "1/2-1/2", "insufficient material"},
-      {verdetto50Mosse, IDNO, "*", "?"},
-      {verdetto50Mosse, IDYES, "1/2-1/2", "Fifty-move rule"},
-      {verdettoTripliceRipetizione, IDNO, "*", "?"},
-      {verdettoTripliceRipetizione, IDYES, "1/2-1/2", "threefold repetition"},
-      {verdettoQuintuplaRipetizione, 0, "1/2-1/2", "fivefold repetition"},
-  };
-  ContatoreMosse = 4;  // white mated
-  for (const auto& c : casi) {
-    SCOPED_TRACE(c.termination);
-    RevocaAggiudicazione();
-    fake.dialogs.clear();
-    if (c.risposta) fake.answer(c.risposta);
-    EXPECT_EQ(AggiudicaDopoMossa(c.verdetto), c.result[0] != '*');
-    ASSERT_EQ(fake.dialogs.size(), 1u);
-    EXPECT_EQ(fake.dialogs[0].style, c.risposta ? MB_YESNO : 64);
-    EXPECT_STREQ(Result, c.result);
-    EXPECT_STREQ(Termination, c.termination);
+  for (Verdetto v : {verdetto50Mosse, verdettoTripliceRipetizione}) {
+    for (int risposta : {IDNO, IDYES}) {
+      RevocaAggiudicazione();
+      fake.answer(risposta);
+      EXPECT_EQ(AggiudicaDopoMossa(v), risposta == IDYES);
+      EXPECT_EQ(fake.dialogs.back().style, MB_YESNO);
+      EXPECT_STREQ(Result, risposta == IDYES ? "1/2-1/2" : "*");
+    }
   }
+  ContatoreMosse = 4;  // white mated
+  EXPECT_EQ(AggiudicaDopoMossa(verdettoScaccoMatto), 1);
+  EXPECT_EQ(fake.dialogs.back().style, 64);
+  EXPECT_STREQ(Result, "0-1");
 }
 
 struct BandierinaTest : AmbienteOrologio {
