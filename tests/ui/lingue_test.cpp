@@ -51,25 +51,20 @@ const Messaggio kMessaggi[] = {
       "ambos|Jugadas: reversible 0, totál 0|Movida 1, turno de las blancas, relój "
       "Detenido|Blancas: "
       "02:00:00|Negras: 02:00:00|Movimiento o valor =>"}},
-    {"explorer on and a square",
+    {"explorer, a square, left by a letter",
      [](Lingue& t) {
        t.fake.press(VK_SPACE);
-       t.Premi(VK_UP);
-       return Sentito();
-     },
-     {"Esplorazione scacchiera attivata.|a1|torre bianca|a2|pedone bianco",
-      "Chess board overview activated.|a1|white rook|a2|white pawn",
-      " Revisión de tablero activada.|a1|torre blanca|a2|peón blanco"}},
-    {"explorer left by a letter",
-     [](Lingue& t) {
-       t.Premi(VK_SPACE);
-       canale_finto::detti.clear();
+       t.fake.press(VK_UP);
        t.fake.press('E', 0, 'e');
        t.Esegui();
        return Sentito();
      },
-     {"Esplorazione scacchiera disattivata.|e: editazione.",
-      "Chess board overview deactivated.|e: edit.", "Revisión de tablero desactivada.|e: editar."}},
+     {"Esplorazione scacchiera attivata.|a1|torre bianca|a2|pedone bianco|Esplorazione scacchiera "
+      "disattivata.|e: editazione.",
+      "Chess board overview activated.|a1|white rook|a2|white pawn|Chess board overview "
+      "deactivated.|e: edit.",
+      " Revisión de tablero activada.|a1|torre blanca|a2|peón blanco|Revisión de tablero "
+      "desactivada.|e: editar."}},
     {"square and pieces queries",
      [](Lingue& t) {
        for (const char* q : {"=d8", "=b", "=N"}) t.Mossa(q);
