@@ -18,14 +18,6 @@ struct Ascolto : scenario::Scenario {
     ParametroIni[iniAssistanceType].valore = tipo;
     if (tipo == 0) CaricaAssistente(0);
   }
-  // The speaking channel in a language; started again only when the language changes.
-  void AvviaInLingua(int lingua) {
-    if (lingua == avviata_) return;
-    if (avviata_ >= 0) TearDown();
-    AvviaConCanale(lingua, 2);
-    avviata_ = lingua;
-  }
-  int avviata_ = -1;
   static std::vector<std::string> Detti() {
     std::vector<std::string> v;
     for (auto& d : canale_finto::detti) v.push_back(d.testo);

@@ -148,7 +148,6 @@ TEST_F(Lingue, EachMessageInEachLanguage) {
   for (const auto& m : kMessaggi) {
     for (int lingua = 0; lingua < 3; ++lingua) {
       SCOPED_TRACE(std::string(m.famiglia) + " " + std::to_string(lingua));
-      fake.screen.clear();
       AvviaConCanale(lingua, 2);
       EXPECT_EQ(m.produci(*this), m.testi[lingua]);
       TearDown();
