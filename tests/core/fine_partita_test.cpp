@@ -84,13 +84,4 @@ TEST(Ripetizione, BlackToMoveAtTheStartAndLongReversibleRuns) {
   EXPECT_EQ(PosizioneRipetuta[1], 44u);
 }
 
-TEST(Capienza, GamesCannotRunPastThePerPlyArrays) {
-  ASSERT_TRUE(Carica("4k1n1/8/8/8/8/8/8/4K1N1 w - - 0 1"));
-  const char* giro[] = {"g1f3", "g8f6", "f3g1", "f6g8"};
-  for (int i = 0; PuoGiocareAncoraMosse(); ++i) ASSERT_TRUE(Gioca(giro[i % 4]));
-  EXPECT_EQ(ContatoreMosse, MaxPly);
-  EXPECT_GT(FineMosseGenerate - BufferMosseGenerate, 0);  // the last position still has its list
-  EXPECT_EQ(Incoerenza(), "");
-}
-
 }  // namespace
