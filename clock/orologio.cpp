@@ -173,14 +173,17 @@ void PremiOrologio(int c) {
 
 void AggiornaTempoVisualizzato(int c) {
   int s = SecondiInMillisecondi(RimastoOra(c));
-  if (s == SecondoAggiornato[c]) return;
+  const int prima = SecondoAggiornato[c];
+  if (s == prima) return;
   SecondoAggiornato[c] = s;
   if (P(iniautorefresh) == 1) {
     StampaTempo(c, s);
     if (P(iniClockMode) == 5) StampaTempo(1 - c, P(iniP1T) * 120 - s);
   }
   SuonaAlarme(c, s);
-  if (s == 0) {
+  // A loop held up across zero (a question left open) skips that second: the flag falls
+  // on the first second at or below it, and only when coming from above.
+  if (s <= 0 && prima > 0) {
     Beep(1000, 100);
     Beep(1000, 100);
     // The arbiter judges the game's own position, not a reviewed one.

@@ -223,6 +223,17 @@ TEST_F(BandierinaTest, DecliningKeepsTheClockRunningAndDoesNotAskAgain) {
   EXPECT_STREQ(Result, "1-0");
 }
 
+// The loop held up past zero, as by a question left open: the flag still falls, once.
+TEST_F(BandierinaTest, AFlagFallsWhenTheLoopStepsOverZero) {
+  Posizione(FenIniziale);
+  fake.answer(IDNO);
+  fake.advance(2500);
+  Attende(3000);
+  EXPECT_EQ(Domande(),
+            std::vector<std::string>{"White's flag falls: adjudicate the game ( 0-1 )?"});
+  EXPECT_EQ(Orologio(0), "-00:00:04");
+}
+
 struct RitiraTest : AmbienteOrologio {
   void SetUp() override {
     AmbienteOrologio::SetUp();
